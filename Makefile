@@ -1,0 +1,42 @@
+# Set-up, build, run and test on a fresh Debian 12 machine.
+#   make run    installs what is missing, builds and starts the program
+#   make test   installs what is missing, builds and runs every test (GUI tests offscreen)
+#   make bench  builds and runs the benchmark
+#   make sanitize  builds with ASan/UBSan and runs the model tests
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build run test bench sanitize clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/ferrolith
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/ferrolith_bench
+
+sanitize: deps
+	cmake -S . -B build-asan -DFERROLITH_SANITIZE=ON -DFERROLITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) build-asan

@@ -1,0 +1,47 @@
+#pragma once
+// Recording stand-ins for the ports, for tests and the benchmark.
+
+#include "forms/Ports.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+struct RecordedMessage {
+    std::string prompt;
+    std::string title;
+    MessageIcon icon;
+};
+
+class FakeMessageBox : public MessageBoxPort {
+public:
+    void show(const std::string& prompt, const std::string& title, MessageIcon icon) override {
+        shown.push_back({prompt, title, icon});
+    }
+    std::vector<RecordedMessage> shown;
+};
+
+class FakeSaveDialog : public SaveDialogPort {
+public:
+    std::optional<std::string> askSavePath(const std::string& filter) override {
+        filters.push_back(filter);
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    // The answers the user gives, in order; std::nullopt is a cancel.
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> filters;
+};
+
+class FakeProgramEnd : public ProgramEndPort {
+public:
+    void endProgram() override { ++ends; }
+    int ends = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,1 @@
+// The Qt view is built here.
