@@ -4,6 +4,7 @@
 // but only when the value really changed.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,14 @@ namespace forms {
 
 class Form;
 class Frame;
+
+// A place in twips (1/1440 inch; 15 twips are one pixel at 96 dpi).
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
 enum class ControlKind { CheckBox, OptionButton, TextField, ListBox, Label, Frame, Button, Image, MenuItem };
 
@@ -45,6 +54,13 @@ public:
 
     // Takes user input only while enabled and visible on an enabled form.
     bool acceptsInput() const;
+
+    // Layout hints for the view. Controls of a frame (or of the form) are laid
+    // out in declaration order, one row each, unless sameRow puts a control to
+    // the right of the one before it. A form whose controls carry twips is
+    // laid out at those places instead.
+    bool sameRow = false;
+    std::optional<TwipsRect> twips;
 
 protected:
     void changed();

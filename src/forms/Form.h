@@ -40,6 +40,9 @@ public:
 
     // A window without a close box (the mount dialogs, the start window).
     bool closable = true;
+    // The client area in twips, for forms laid out at fixed places.
+    std::optional<TwipsRect> clientTwips;
+
     // Run when the user closes the window with its close box.
     Handler onClose;
 
