@@ -43,7 +43,7 @@ DesignSheet::DesignSheet(forms::Form& form, const SheetTexts& t, const char* fra
     typ.setVisible(false);
     // Each field stands right of its label; trnkera after "/", Gurt after lmm,
     // the three mount fields side by side.
-    for (forms::Control* c : {static_cast<forms::Control*>(&pwn), &snw, &pwr, &trn, &lblSlash, &trnkera, &gew,
+    for (forms::Control* c : std::initializer_list<forms::Control*>{&pwn, &snw, &pwr, &trn, &lblSlash, &trnkera, &gew,
                               &cap, &lmm, &Gurt, &hlt, &hlt2, &hlt3, &kpd, &fke, &dp})
         c->sameRow = true;
     if (!frameName) sheetFrame.setVisible(false);
