@@ -3,6 +3,7 @@
 #include "forms/Number.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace forms {
 
@@ -91,8 +92,35 @@ void Runtime::userPick(ListBox& list, const std::string& item) {
     dispatch(list.name(), [&list, &item] { list.pick(item); });
 }
 
+namespace {
+// Decodes UTF-8 to code points; a broken sequence yields nothing.
+std::optional<std::u32string> decodeUtf8(const std::string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        if (extra < 0 || i + extra >= text.size()) return std::nullopt;
+        char32_t cp = extra == 0 ? c : (c & (0x3F >> extra));
+        for (int k = 1; k <= extra; ++k) {
+            unsigned char cc = static_cast<unsigned char>(text[i + k]);
+            if ((cc & 0xC0) != 0x80) return std::nullopt;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        out += cp;
+        i += extra + 1;
+    }
+    return out;
+}
+}  // namespace
+
 void Runtime::userType(TextField& field, const std::string& text) {
     if (!field.acceptsInput() || field.readOnly) return;
+    if (field.acceptsChar) {
+        auto chars = decodeUtf8(text);
+        if (!chars) return;
+        for (char32_t c : *chars)
+            if (!field.acceptsChar(c)) return;
+    }
     dispatch(field.name(), [&field, &text] { field.setText(text); });
 }
 

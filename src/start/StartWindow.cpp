@@ -16,6 +16,15 @@ StartWindow::StartWindow(Wizard& wizard)
       cmdOK(*this, "cmdOK", "OK"),
       w_(wizard) {
     closable = false;
+    // A small fixed window; every control at its place in twips.
+    clientTwips = forms::TwipsRect{0, 0, 5160, 5355};
+    Image2.twips = forms::TwipsRect{0, 0, 5100, 4650};
+    lblVersion.twips = forms::TwipsRect{2400, 1080, 1245, 225};
+    lblDescription.twips = forms::TwipsRect{0, 4680, 2205, 210};
+    Label2.twips = forms::TwipsRect{0, 4920, 2295, 255};
+    Label4.twips = forms::TwipsRect{0, 5160, 5295, 255};
+    Label1.twips = forms::TwipsRect{2640, 4800, 615, 255};
+    cmdOK.twips = forms::TwipsRect{3840, 4680, 1260, 345};
     cmdOK.isDefault = true;
     cmdOK.isCancel = true;
     cmdOK.onClick = [this] { onCmdOKClick(); };

@@ -230,3 +230,17 @@ TEST(Runtime, EnterAndEscClickTheDefaultAndCancelButtons) {
     rt.userKey(form, true);
     EXPECT_EQ(clicked, "ok cancel ");
 }
+
+TEST(Runtime, TypingHonoursTheFieldsCharacterFilter) {
+    Runtime rt;
+    Form form(rt, "F", "F");
+    TextField name(form, "name", "");
+    name.readOnly = false;
+    name.acceptsChar = [](char32_t c) { return c < 0x100; };
+    rt.userType(name, "Müller");
+    EXPECT_EQ(name.text(), "Müller");
+    rt.userType(name, "Ω-Klinge");  // Greek Omega is refused: nothing changes
+    EXPECT_EQ(name.text(), "Müller");
+    rt.userType(name, std::string("bad \xC3"));  // broken UTF-8
+    EXPECT_EQ(name.text(), "Müller");
+}

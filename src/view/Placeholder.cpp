@@ -1,1 +1,0 @@
-// The Qt view is built here.

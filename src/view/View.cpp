@@ -1,0 +1,731 @@
+#include "view/View.h"
+
+#include "common/DesignSheet.h"
+#include "view/FormWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+// The resources live in the view library; a static library needs this call
+// so that the linker keeps them.
+static void initViewResources() { Q_INIT_RESOURCE(resources); }
+
+namespace ferrolith::view {
+
+using forms::Control;
+using forms::ControlKind;
+using forms::Form;
+
+void loadResources() {
+    static const bool loaded = (initViewResources(), true);
+    (void)loaded;
+}
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// Multi-line model texts break lines with CR LF.
+QString displayText(const std::string& text) {
+    QString s = qs(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+QString withoutMnemonic(const std::string& caption) {
+    QString s = qs(caption);
+    s.remove(u'&');
+    return s.trimmed();
+}
+
+QRect pixels(const forms::TwipsRect& r) {
+    return {r.left / twipsPerPixel, r.top / twipsPerPixel, r.width / twipsPerPixel, r.height / twipsPerPixel};
+}
+
+// Rejects input that holds a character the field does not accept.
+class CharacterFilter : public QValidator {
+public:
+    CharacterFilter(std::function<bool(char32_t)> accepts, QObject* parent)
+        : QValidator(parent), accepts_(std::move(accepts)) {}
+    State validate(QString& input, int&) const override {
+        for (char32_t c : input.toUcs4())
+            if (!accepts_(c)) return Invalid;
+        return Acceptable;
+    }
+
+private:
+    std::function<bool(char32_t)> accepts_;
+};
+
+// A sheet field: as wide as ten characters or its text, whichever is more,
+// so that a column of fields stays compact and a long text is not cut.
+class FieldEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QSize sizeHint() const override {
+        QSize hint = QLineEdit::sizeHint();
+        const QFontMetrics fm(font());
+        const int frame = hint.width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
+        const int wanted = std::max(fm.horizontalAdvance(QLatin1Char('x')) * 10, fm.horizontalAdvance(text()) + 8);
+        hint.setWidth(wanted + std::max(frame, 4));
+        return hint;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// The rows of one container in declaration order: a control starts a new row
+// unless it stands in the same row as the one before it.
+using Row = std::vector<Control*>;
+
+std::map<const forms::Frame*, std::vector<Row>> rowsByContainer(const Form& form) {
+    std::map<const forms::Frame*, std::vector<Row>> rows;
+    for (Control* c : form.controls()) {
+        if (c->kind() == ControlKind::MenuItem) continue;
+        auto& list = rows[c->frame()];
+        if (list.empty() || !c->sameRow)
+            list.push_back({c});
+        else
+            list.back().push_back(c);
+    }
+    return rows;
+}
+
+bool onlyButtons(const Row& row) {
+    return std::all_of(row.begin(), row.end(), [](Control* c) { return c->kind() == ControlKind::Button; });
+}
+
+// Shrinks a widget's font until its text fits the place it was given.
+void fitFont(QWidget* w, const QSize& place) {
+    QFont font = w->font();
+    double size = font.pointSizeF();
+    if (size <= 0) return;
+    while (size > 5.5 && (w->sizeHint().width() > place.width() || w->sizeHint().height() > place.height() + 2)) {
+        size -= 0.5;
+        font.setPointSizeF(size);
+        w->setFont(font);
+    }
+}
+
+}  // namespace
+
+View::View(forms::Runtime& runtime) : runtime_(runtime) {
+    loadResources();
+    runtime_.setObserver(this);
+}
+
+View::~View() {
+    if (runtime_.observer() == this) runtime_.setObserver(nullptr);
+    for (auto& [form, state] : windows_) {
+        state.context.reset();
+        delete state.window;
+    }
+    windows_.clear();
+    for (const QPointer<QWidget>& w : dying_) delete w.data();
+}
+
+QWidget* View::window(const Form& form) const {
+    auto it = windows_.find(&form);
+    return it == windows_.end() ? nullptr : it->second.window;
+}
+
+QWidget* View::widget(const Control& control) const {
+    auto it = bindings_.find(&control);
+    return it == bindings_.end() ? nullptr : it->second.widget;
+}
+
+QAction* View::action(const Control& control) const {
+    auto it = bindings_.find(&control);
+    return it == bindings_.end() ? nullptr : it->second.action;
+}
+
+void View::closeAll() {
+    closing_ = true;
+    for (auto& [form, state] : windows_) {
+        state.window->allowClose();
+        state.window->close();
+    }
+}
+
+// ---- model to view -------------------------------------------------------
+
+void View::formLoaded(Form& form) {
+    WindowState& state = windows_[&form];
+    state.context = std::make_unique<QObject>();
+    state.isPage = dynamic_cast<DesignSheet*>(&form) != nullptr;
+    build(form, state);
+    for (Control* c : form.controls()) syncControl(*c);
+    if (state.isPage) fitPages();
+    syncForm(form, state);
+}
+
+void View::formUnloaded(Form& form) {
+    auto it = windows_.find(&form);
+    if (it == windows_.end()) return;
+    for (Control* c : form.controls()) {
+        auto b = bindings_.find(c);
+        if (b == bindings_.end()) continue;
+        controlOf_.erase(b->second.widget);
+        bindings_.erase(b);
+        plainGroups_.erase(std::remove(plainGroups_.begin(), plainGroups_.end(), c), plainGroups_.end());
+    }
+    WindowState& state = it->second;
+    state.context.reset();
+    FormWindow* window = state.window;
+    windows_.erase(it);
+    // The window may be the sender of the event that unloaded its form.
+    window->detach();
+    window->hide();
+    window->deleteLater();
+    dying_.emplace_back(window);
+}
+
+void View::formChanged(Form& form) {
+    auto it = windows_.find(&form);
+    if (it != windows_.end()) syncForm(form, it->second);
+}
+
+void View::controlChanged(Control& control) {
+    if (bindings_.count(&control)) syncControl(control);
+}
+
+void View::syncIfBound(Control* control) {
+    if (bindings_.count(control)) syncControl(*control);
+}
+
+void View::syncForm(Form& form, WindowState& state) {
+    FormWindow* window = state.window;
+    window->setWindowTitle(qs(form.caption()));
+    window->setEnabled(form.enabled());
+    if (form.left() == 0 && form.top() == 0 && !state.everShown && form.shown())
+        centre(form, state);
+    else if (form.left() != 0 || form.top() != 0 || state.everShown)
+        place(state, QPoint(form.left() / twipsPerPixel, form.top() / twipsPerPixel));
+    if (form.shown() && !window->isVisible()) {
+        if (state.isPage) fitPages();
+        keepOnScreen(form, state);
+        state.everShown = true;
+        window->show();
+        window->raise();
+        window->activateWindow();
+        focusFirst(form);
+    } else if (!form.shown() && window->isVisible()) {
+        window->hide();
+    }
+}
+
+void View::place(WindowState& state, QPoint framePos) {
+    if (state.window->pos() == framePos) return;
+    state.placed.push_back(framePos);
+    while (state.placed.size() > 8) state.placed.pop_front();
+    state.window->move(framePos);
+}
+
+// A form that has no place of its own yet opens in the middle of the screen,
+// and the model learns that place as if the user had put it there.
+void View::centre(Form& form, WindowState& state) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    FormWindow* window = state.window;
+    if (!state.isPage) window->adjustSize();
+    const QRect area = screen->availableGeometry();
+    const QPoint at = area.center() - QPoint(window->width() / 2, window->height() / 2);
+    place(state, QPoint(std::max(at.x(), area.left()), std::max(at.y(), area.top())));
+    if (!form.closable && form.caption().empty()) return;  // the start window keeps no place
+    QTimer::singleShot(0, state.context.get(), [this, &form, window] {
+        if (form.left() == 0 && form.top() == 0)
+            runtime_.userMove(form, window->x() * twipsPerPixel, window->y() * twipsPerPixel);
+    });
+}
+
+// A window that would reach past the screen is moved onto it, and the model
+// learns the new place as a move of the user's.
+void View::keepOnScreen(Form& form, WindowState& state) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    FormWindow* window = state.window;
+    const QRect area = screen->availableGeometry();
+    const QPoint at(std::max(area.left(), std::min(window->x(), area.right() + 1 - window->width())),
+                    std::max(area.top(), std::min(window->y(), area.bottom() + 1 - window->height())));
+    if (at == window->pos()) return;
+    place(state, at);
+    runtime_.userMove(form, at.x() * twipsPerPixel, at.y() * twipsPerPixel);
+}
+
+void View::focusFirst(Form& form) {
+    for (Control* c : form.controls()) {
+        QWidget* w = widget(*c);
+        if (w && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+}
+
+// Pages 2 to 6 share one size, so the row of pages stays in place: the
+// largest that any of them needs.
+void View::fitPages() {
+    QSize size = pageSize_;
+    for (auto& [form, state] : windows_) {
+        if (!state.isPage) continue;
+        // Layouts of a window never shown keep hints from before the set-up.
+        for (QLayout* l : state.window->findChildren<QLayout*>()) l->invalidate();
+        size = size.expandedTo(state.window->sizeHint());
+    }
+    pageSize_ = size;
+    for (auto& [form, state] : windows_)
+        if (state.isPage && state.window->minimumSize() != size) state.window->setFixedSize(size);
+}
+
+void View::syncControl(Control& control) {
+    const Binding& b = bindings_.at(&control);
+    if (b.action) {
+        b.action->setText(qs(control.caption()));
+        b.action->setEnabled(control.enabled());
+        b.action->setVisible(control.visible());
+        return;
+    }
+    QWidget* w = b.widget;
+    const QSignalBlocker block(w);
+    w->setEnabled(control.enabled());
+    w->setToolTip(qs(control.toolTip()));
+    switch (control.kind()) {
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<forms::CheckBox&>(control);
+        auto* q = static_cast<QCheckBox*>(w);
+        q->setText(qs(box.caption()));
+        q->setTristate(box.value() == 2);
+        q->setCheckState(box.value() == 0 ? Qt::Unchecked : box.value() == 1 ? Qt::Checked : Qt::PartiallyChecked);
+        break;
+    }
+    case ControlKind::OptionButton: {
+        auto& option = static_cast<forms::OptionButton&>(control);
+        auto* q = static_cast<QRadioButton*>(w);
+        q->setText(qs(option.caption()));
+        q->setChecked(option.value());
+        break;
+    }
+    case ControlKind::TextField: {
+        auto& field = static_cast<forms::TextField&>(control);
+        const QString text = displayText(field.text());
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+            edit->setReadOnly(field.readOnly);
+            if (edit->toPlainText() != text) edit->setPlainText(text);
+        } else {
+            auto* line = static_cast<QLineEdit*>(w);
+            line->setReadOnly(field.readOnly);
+            if (line->text() != text) {
+                line->setText(text);
+                line->setCursorPosition(0);
+                line->updateGeometry();
+            }
+        }
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto& list = static_cast<forms::ListBox&>(control);
+        auto* q = static_cast<QComboBox*>(w);
+        const int index = q->findText(qs(list.text()), Qt::MatchExactly);
+        // A text that is no item ("0", "16 Stufen") is shown all the same.
+        q->setPlaceholderText(index < 0 ? qs(list.text()) : QString());
+        q->setCurrentIndex(index);
+        break;
+    }
+    case ControlKind::Label:
+        static_cast<QLabel*>(w)->setText(qs(control.caption()));
+        break;
+    case ControlKind::Frame:
+        static_cast<QGroupBox*>(w)->setTitle(qs(control.caption()));
+        break;
+    case ControlKind::Button:
+        static_cast<QPushButton*>(w)->setText(qs(control.caption()));
+        break;
+    case ControlKind::Image:
+    case ControlKind::MenuItem:
+        break;
+    }
+    if (std::find(plainGroups_.begin(), plainGroups_.end(), &control) == plainGroups_.end())
+        w->setVisible(control.visible());
+}
+
+// ---- building ------------------------------------------------------------
+
+void View::build(Form& form, WindowState& state) {
+    Qt::WindowFlags flags = Qt::Window;
+    if (!form.closable && form.caption().empty())
+        flags = Qt::Dialog | Qt::FramelessWindowHint;  // the start window: no title bar at all
+    else if (!form.closable)
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    else
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                Qt::WindowCloseButtonHint;
+    auto* window = new FormWindow(*this, form, flags);
+    window->setObjectName(qs(form.name()));
+    state.window = window;
+
+    for (Control* c : form.controls()) {
+        if (c->kind() == ControlKind::MenuItem) continue;
+        QWidget* w = createWidget(*c, state.context.get());
+        w->setObjectName(qs(c->name()));
+        bindings_[c].widget = w;
+        controlOf_[w] = c;
+    }
+
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    if (QMenuBar* bar = createMenuBar(form, state.context.get())) outer->setMenuBar(bar);
+    auto* client = new QWidget;
+    outer->addWidget(client);
+    if (form.clientTwips)
+        layOutTwips(form, client);
+    else
+        layOutFlow(form, client);
+    if (!state.isPage) outer->setSizeConstraint(QLayout::SetFixedSize);
+    nameFields(form);
+}
+
+QWidget* View::createWidget(Control& control, QObject* context) {
+    switch (control.kind()) {
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<forms::CheckBox&>(control);
+        auto* q = new QCheckBox;
+        q->setMouseTracking(true);
+        q->installEventFilter(this);
+        // Qt has already toggled the box; the model decides what it shows.
+        connect(q, &QCheckBox::clicked, context, [this, &box] {
+            Control* c = &box;
+            runtime_.userClick(box);
+            syncIfBound(c);
+        });
+        return q;
+    }
+    case ControlKind::OptionButton: {
+        auto& option = static_cast<forms::OptionButton&>(control);
+        auto* q = new QRadioButton;
+        q->setAutoExclusive(false);  // the model clears the other options
+        connect(q, &QRadioButton::clicked, context, [this, &option] {
+            Control* c = &option;
+            runtime_.userClick(option);
+            syncIfBound(c);
+        });
+        return q;
+    }
+    case ControlKind::TextField: {
+        auto& field = static_cast<forms::TextField&>(control);
+        if (field.multiLine) {
+            auto* q = new QPlainTextEdit;
+            q->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            q->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            q->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            if (field.readOnly) {
+                q->setFocusPolicy(Qt::NoFocus);
+                QPalette p = q->palette();
+                p.setColor(QPalette::Base, p.color(QPalette::Window));
+                q->setPalette(p);
+            }
+            connect(q, &QPlainTextEdit::textChanged, context, [this, &field, q] {
+                Control* c = &field;
+                QString text = q->toPlainText();
+                if (field.acceptsChar) {
+                    QString kept;
+                    for (char32_t ch : text.toUcs4())
+                        if (ch == U'\n' || field.acceptsChar(ch)) kept += QString::fromUcs4(&ch, 1);
+                    text = kept;
+                }
+                text.replace(u'\n', QStringLiteral("\r\n"));
+                runtime_.userType(field, text.toStdString());
+                syncIfBound(c);
+            });
+            return q;
+        }
+        QLineEdit* q = field.readOnly ? new FieldEdit : new QLineEdit;
+        if (field.readOnly) {
+            // Only code writes a locked field: no tab stop, shown on the
+            // window's background.
+            q->setFocusPolicy(Qt::NoFocus);
+            QPalette p = q->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            q->setPalette(p);
+        }
+        if (field.acceptsChar) q->setValidator(new CharacterFilter(field.acceptsChar, q));
+        connect(q, &QLineEdit::textEdited, context, [this, &field](const QString& text) {
+            Control* c = &field;
+            runtime_.userType(field, text.toStdString());
+            syncIfBound(c);
+        });
+        return q;
+    }
+    case ControlKind::ListBox: {
+        auto& list = static_cast<forms::ListBox&>(control);
+        auto* q = new QComboBox;
+        q->setEditable(false);
+        qsizetype longest = qs(list.text()).size();
+        for (const std::string& item : list.items()) {
+            q->addItem(qs(item));
+            longest = std::max(longest, qs(item).size());
+        }
+        q->setMinimumContentsLength(int(longest));
+        q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // The model's text stands in the box like an item, not greyed.
+        QPalette p = q->palette();
+        p.setColor(QPalette::PlaceholderText, p.color(QPalette::ButtonText));
+        q->setPalette(p);
+        connect(q, &QComboBox::activated, context, [this, &list](int index) {
+            Control* c = &list;
+            if (index >= 0 && index < int(list.items().size())) {
+                const std::string item = list.items()[index];
+                runtime_.userPick(list, item);
+            }
+            syncIfBound(c);
+        });
+        return q;
+    }
+    case ControlKind::Label:
+        return new QLabel;
+    case ControlKind::Frame:
+        return new QGroupBox;
+    case ControlKind::Button: {
+        auto& button = static_cast<forms::Button&>(control);
+        auto* q = new QPushButton;
+        q->setAutoDefault(false);
+        q->setDefault(button.isDefault);
+        connect(q, &QPushButton::clicked, context, [this, &button] { runtime_.userClick(button); });
+        return q;
+    }
+    case ControlKind::Image: {
+        auto& image = static_cast<forms::Image&>(control);
+        auto* q = new QLabel;
+        q->setPixmap(QPixmap(qs(image.resource())));
+        return q;
+    }
+    case ControlKind::MenuItem:
+        break;
+    }
+    return new QWidget;
+}
+
+QMenuBar* View::createMenuBar(Form& form, QObject* context) {
+    QMenuBar* bar = nullptr;
+    std::map<std::string, QMenu*> menus;
+    for (Control* c : form.controls()) {
+        if (c->kind() != ControlKind::MenuItem) continue;
+        auto& item = static_cast<forms::MenuItem&>(*c);
+        if (!bar) bar = new QMenuBar;
+        QMenu*& menu = menus[item.menu];
+        if (!menu) menu = bar->addMenu(qs(item.menu));
+        QAction* action = menu->addAction(qs(item.caption()));
+        action->setObjectName(qs(item.name()));
+        connect(action, &QAction::triggered, context, [this, &item] { runtime_.userClick(item); });
+        bindings_[c].action = action;
+    }
+    return bar;
+}
+
+// Each container (the form, then every frame) lays out its controls in
+// declaration order, one row each unless a control stands in the row before.
+// A row that starts with a label puts the label in a first column, so the
+// fields after labels line up. Pictures inside a frame stand at its right.
+void View::layOutFlow(Form& form, QWidget* client) {
+    const forms::Frame* sheetFrame = nullptr;
+    if (auto* sheet = dynamic_cast<DesignSheet*>(&form)) sheetFrame = &sheet->sheetFrame;
+
+    for (auto& [frame, rows] : rowsByContainer(form)) {
+        QWidget* container = frame ? widget(*frame) : client;
+        auto* grid = new QGridLayout(container);
+        // Compact rows, so that a page of many options still fits a screen.
+        grid->setVerticalSpacing(frame == sheetFrame ? 2 : 3);
+        if (frame) grid->setContentsMargins(6, 4, 6, 4);
+        std::vector<QWidget*> side;
+        int r = 0;
+        for (const Row& row : rows) {
+            auto* line = new QHBoxLayout;
+            line->setSpacing(frame == sheetFrame ? 4 : 6);
+            const bool labelled = row.size() > 1 && row.front()->kind() == ControlKind::Label;
+            const bool buttons = onlyButtons(row);
+            if (buttons) line->addStretch(1);
+            int placed = 0;
+            for (Control* c : row) {
+                QWidget* w = widget(*c);
+                if (frame && c->kind() == ControlKind::Image && row.size() == 1) {
+                    side.push_back(w);
+                    continue;
+                }
+                if (labelled && c == row.front()) {
+                    grid->addWidget(w, r, 0);
+                    continue;
+                }
+                line->addWidget(w);
+                ++placed;
+            }
+            if (placed == 0) {
+                delete line;
+                if (labelled) ++r;
+                continue;
+            }
+            // Frames take the row's width; other controls keep their size.
+            const bool frames = std::any_of(row.begin(), row.end(), [](Control* c) { return c->kind() == ControlKind::Frame; });
+            if (!buttons && !frames) line->addStretch(1);
+            if (labelled)
+                grid->addLayout(line, r, 1);
+            else
+                grid->addLayout(line, r, 0, 1, 2);
+            ++r;
+        }
+        if (!side.empty()) {
+            auto* column = new QVBoxLayout;
+            for (QWidget* w : side) column->addWidget(w);
+            column->addStretch(1);
+            grid->addLayout(column, 0, 2, std::max(r, 1), 1);
+        }
+        grid->setRowStretch(r, 1);
+        grid->setColumnStretch(1, 1);
+    }
+}
+
+// Forms with a client size in twips place every control at its twips. A
+// control's place counts from the frame it stands in when that frame has a
+// place of its own, else from the form's client area; a frame without a place
+// only groups its controls and is not drawn.
+void View::layOutTwips(Form& form, QWidget* client) {
+    client->setFixedSize(pixels(*form.clientTwips).size());
+    std::vector<std::pair<QWidget*, QRect>> pictures;
+    for (Control* c : form.controls()) {
+        QWidget* w = widget(*c);
+        if (!w) continue;
+        QWidget* anchor = client;
+        for (const forms::Frame* f = c->frame(); f; f = f->frame()) {
+            if (f->twips) {
+                anchor = widget(*f);
+                break;
+            }
+        }
+        w->setParent(anchor);
+        if (c->kind() == ControlKind::Frame && !c->twips) {
+            plainGroups_.push_back(c);
+            w->hide();
+            continue;
+        }
+        if (!c->twips) {
+            w->adjustSize();
+            continue;
+        }
+        const QRect place = pixels(*c->twips);
+        w->setGeometry(place);
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->pixmap().isNull()) {
+                label->setText(qs(c->caption()));
+                // Text drawn over a picture is light, to stand out on it.
+                for (auto& [parent, rect] : pictures) {
+                    if (parent == anchor && rect.contains(place)) {
+                        QPalette p = label->palette();
+                        p.setColor(QPalette::WindowText, Qt::white);
+                        label->setPalette(p);
+                    }
+                }
+                fitFont(label, place.intersected(QRect(QPoint(), anchor->size())).size());
+            } else {
+                label->setScaledContents(true);
+                pictures.emplace_back(anchor, place);
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            button->setText(qs(c->caption()));
+            fitFont(button, place.intersected(QRect(QPoint(), anchor->size())).size());
+        }
+    }
+}
+
+// Names the fields for assistive tools after the label that leads their row
+// (or stands alone in the row above). Further fields after the same label add
+// their designer text or name; a level list takes the caption of the check
+// box before it in its row.
+void View::nameFields(Form& form) {
+    for (auto& [frame, rows] : rowsByContainer(form)) {
+        const Control* labelAbove = nullptr;
+        for (const Row& row : rows) {
+            const Control* label = nullptr;
+            const Control* box = nullptr;
+            int named = 0;
+            if (row.front()->kind() != ControlKind::Label && labelAbove) label = labelAbove;
+            for (Control* c : row) {
+                if (c->kind() == ControlKind::Label && !label) label = c;
+                if (c->kind() == ControlKind::CheckBox) box = c;
+                QWidget* w = widget(*c);
+                if (c->kind() == ControlKind::ListBox && (box || label)) {
+                    w->setAccessibleName(withoutMnemonic((box ? box : label)->caption()));
+                } else if (c->kind() == ControlKind::TextField && label) {
+                    QString name = withoutMnemonic(label->caption());
+                    if (named == 0) {
+                        if (auto* l = qobject_cast<QLabel*>(widget(*label))) l->setBuddy(w);
+                    } else {
+                        const QString text = qs(static_cast<forms::TextField*>(c)->text()).trimmed();
+                        const bool wordy = std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
+                        name += u' ' + (wordy ? text : qs(c->name()));
+                    }
+                    w->setAccessibleName(name);
+                    ++named;
+                }
+            }
+            labelAbove = row.size() == 1 && row.front()->kind() == ControlKind::Label ? row.front() : nullptr;
+        }
+    }
+}
+
+// ---- view to model -------------------------------------------------------
+
+bool View::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
+        auto it = controlOf_.find(watched);
+        if (it != controlOf_.end()) {
+            Control* c = it->second;
+            if (type == QEvent::MouseMove)
+                runtime_.userMouseMove(*c);
+            else
+                runtime_.userMouseDown(*c);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void View::windowClosed(Form& form) {
+    if (!closing_) runtime_.userClose(form);
+}
+
+void View::windowKey(Form& form, bool escape) { runtime_.userKey(form, escape); }
+
+void View::windowMoved(Form& form, QPoint framePos) {
+    auto it = windows_.find(&form);
+    if (it == windows_.end() || closing_) return;
+    auto& placed = it->second.placed;
+    auto mine = std::find(placed.begin(), placed.end(), framePos);
+    if (mine != placed.end()) {
+        placed.erase(placed.begin(), mine + 1);
+        return;
+    }
+    if (form.left() / twipsPerPixel == framePos.x() && form.top() / twipsPerPixel == framePos.y()) return;
+    runtime_.userMove(form, framePos.x() * twipsPerPixel, framePos.y() * twipsPerPixel);
+}
+
+}  // namespace ferrolith::view

@@ -1,0 +1,406 @@
+// Page 4 as a page: its controls, its set-up per class, what a page created
+// again offers, the forward action with phrases and mount hand-over, and the
+// back action.
+
+#include "WalkHelpers.h"
+
+#include "accessories/AccessoryPage.h"
+#include "common/WeaponClass.h"
+#include "completion/CompletionPage.h"
+#include "components/ComponentPage.h"
+#include "internal/InternalPage.h"
+#include "sensors/MountDialog.h"
+#include "sensors/SensorPage.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+using ferrolith::AccessoryPage;
+
+namespace {
+
+using Names = std::set<std::string>;
+
+forms::Button* findButton(forms::Form& form, const char* name) {
+    forms::Control* c = form.find(name);
+    return c && c->kind() == forms::ControlKind::Button ? static_cast<forms::Button*>(c) : nullptr;
+}
+
+// The boxes and the size list that the user can use: visible and enabled.
+Names offered(const AccessoryPage& p) {
+    Names n;
+    for (const forms::Control* c : p.controls())
+        if ((c->kind() == forms::ControlKind::CheckBox || c->kind() == forms::ControlKind::ListBox) &&
+            c->visible() && c->enabled())
+            n.insert(c->name());
+    return n;
+}
+
+Names offeredUnderbarrel(const AccessoryPage& p) {
+    Names all = offered(p), n;
+    for (const char* b : {"unterlaufgewicht", "dreibein", "zweibein", "vordergriff", "unterlaufwaffe", "bajonett",
+                          "enterhaken", "granatwerfer", "flammenwerfer"})
+        if (all.count(b)) n.insert(b);
+    return n;
+}
+
+struct AccessoryPageWalk : ::testing::Test {
+    walk::Session s;
+
+    void chooseOnly(const std::string& key) {
+        s.w.runtime().userClick(s.w.form1().option(ferrolith::classIndex(key) + 1));
+    }
+    // Walks from page 1 through pages 2 and 3 to page 4, as the user does.
+    // False when a page on the way cannot go forward yet.
+    bool walkToPage4(const std::string& key) {
+        s.chooseClass(ferrolith::classIndex(key) + 1);
+        if (!s.w.form2.loaded() || s.w.form2().Frame2.caption() != key) return false;
+        forms::Button* weiter1 = findButton(s.w.form2(), "Weiter1");
+        if (!weiter1) return false;
+        s.w.runtime().userClick(*weiter1);
+        forms::Button* weiter3 = findButton(s.w.form3(), "Command2");
+        if (!weiter3 || !s.w.form3().shown()) return false;
+        s.w.runtime().userClick(*weiter3);
+        return s.w.form4.loaded() && s.w.form4().shown() && s.w.form4().typ.text() == key;
+    }
+    bool page5Ready() {
+        return s.w.form12().find("Check2") && (*s.w.dialogs()[0])().find("unterlauf");
+    }
+};
+
+#define WALK_OR_SKIP(key) \
+    if (!walkToPage4(key)) GTEST_SKIP() << "pages 2 and 3 cannot walk to page 4 yet"
+
+// ---------------------------------------------------------------- controls
+
+TEST_F(AccessoryPageWalk, NewPageShowsItsDesignState) {
+    chooseOnly("Sturmgewehr");
+    AccessoryPage& p = s.w.form4();
+    EXPECT_EQ(p.caption(), "\"Ferrolith\" - Seite 4");
+    EXPECT_EQ(p.Frame6.caption(), "Sturmgewehr");
+    EXPECT_EQ(p.Frame2.caption(), "Unterlauf Zubehör");
+    EXPECT_EQ(p.Frame4.caption(), "Lauf-/Sonstiges Zubehör");
+    EXPECT_EQ(p.ladestreifen.caption(), "Vergrößerter Ladestreifen (max.)");
+    EXPECT_EQ(p.enterhaken.caption(), "Enterhakenkanone");
+    EXPECT_EQ(p.Command2.caption(), "&Weiter");
+    EXPECT_EQ(p.Zurück.caption(), "&Zurück");
+    EXPECT_EQ(p.vergrößert.text(), "0");
+    for (const forms::Control* c : p.controls()) {
+        if (c->kind() == forms::ControlKind::CheckBox) {
+            EXPECT_EQ(static_cast<const forms::CheckBox*>(c)->value(), 0) << c->name();
+        }
+    }
+    // Shown by nothing for this class.
+    for (auto* b : {&p.dreibein, &p.automodus, &p.schulter, &p.abgesägte}) EXPECT_FALSE(b->visible()) << b->name();
+    // The set-up locks the secondary options; the underbarrel weapons start locked.
+    for (auto* b : {&p.griffdornen, &p.sprühsystem, &p.elektroshock, &p.bajonett, &p.enterhaken, &p.granatwerfer,
+                    &p.flammenwerfer}) {
+        EXPECT_TRUE(b->visible()) << b->name();
+        EXPECT_FALSE(b->enabled()) << b->name();
+    }
+    EXPECT_TRUE(p.sekundär.enabled());
+}
+
+TEST_F(AccessoryPageWalk, CloseBoxEndsTheProgram) {
+    chooseOnly("LMG");
+    s.w.runtime().userClose(s.w.form4());
+    EXPECT_EQ(s.end.ends, 1);
+}
+
+// ---------------------------------------------------------------- offers per class
+
+struct UnderbarrelOffer {
+    const char* key;
+    Names offered;
+    const char* hlt3;
+};
+
+void PrintTo(const UnderbarrelOffer& o, std::ostream* os) { *os << o.key; }
+
+class AccessoryPageUnderbarrelOffer : public AccessoryPageWalk,
+                                      public ::testing::WithParamInterface<UnderbarrelOffer> {};
+
+const Names mpOffer{"unterlaufgewicht", "vordergriff"};
+const Names rifleOffer{"unterlaufgewicht", "zweibein", "vordergriff", "unterlaufwaffe"};
+const Names heavyOffer{"unterlaufgewicht", "dreibein", "zweibein", "vordergriff", "unterlaufwaffe"};
+
+TEST_P(AccessoryPageUnderbarrelOffer, SetUpOffersTheClassAccessories) {
+    chooseOnly(GetParam().key);
+    AccessoryPage& p = s.w.form4();
+    EXPECT_EQ(offeredUnderbarrel(p), GetParam().offered);
+    for (auto* kind : {&p.bajonett, &p.enterhaken, &p.granatwerfer, &p.flammenwerfer}) {
+        EXPECT_TRUE(kind->visible());
+        EXPECT_FALSE(kind->enabled());
+    }
+}
+
+TEST_P(AccessoryPageUnderbarrelOffer, ArrivingFromPage3TheMountReadsAsTheClassHasIt) {
+    WALK_OR_SKIP(GetParam().key);
+    AccessoryPage& p = s.w.form4();
+    EXPECT_EQ(p.hlt3.text(), GetParam().hlt3);
+    EXPECT_EQ(offeredUnderbarrel(p), GetParam().offered);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllClasses, AccessoryPageUnderbarrelOffer,
+    ::testing::Values(UnderbarrelOffer{"Holdout Pistole", {}, ""}, UnderbarrelOffer{"Leichte Pistole", {}, ""},
+                      UnderbarrelOffer{"Automatische Pistole", {}, ""},
+                      UnderbarrelOffer{"Schwere Pistole", mpOffer, "Unterlauf"},
+                      UnderbarrelOffer{"Maschinenpistole", mpOffer, "Unterlauf"},
+                      UnderbarrelOffer{"Schrotflinte", rifleOffer, "Unterlauf"}, UnderbarrelOffer{"Taser", {}, ""},
+                      UnderbarrelOffer{"Sportgewehr", rifleOffer, "Unterlauf"},
+                      UnderbarrelOffer{"Sturmgewehr", rifleOffer, "Unterlauf"},
+                      UnderbarrelOffer{"Scharfschützengewehr", rifleOffer, "Unterlauf"},
+                      UnderbarrelOffer{"LMG", heavyOffer, "Unterlauf"}, UnderbarrelOffer{"MMG", heavyOffer, "Unterlauf"},
+                      UnderbarrelOffer{"SMG", heavyOffer, "Unterlauf"},
+                      UnderbarrelOffer{"Sturmkanone", heavyOffer, "Unterlauf"}),
+    [](const auto& info) { return "Class" + std::to_string(info.index + 1); });
+
+// Everything page 4 offers on arrival: the class's boxes, with page 2's default
+// fire mode (silencer for "EM" and "HM") and loading mechanism (enlarged clip
+// only with "Streifen" or no mechanism) applied.
+struct FullOffer {
+    const char* key;
+    Names extra;  // beyond griff, sicherung, abzug, bio, sekundär
+};
+
+void PrintTo(const FullOffer& o, std::ostream* os) { *os << o.key; }
+
+class AccessoryPageFullOffer : public AccessoryPageWalk, public ::testing::WithParamInterface<FullOffer> {};
+
+TEST_P(AccessoryPageFullOffer, ArrivingPageOffersWhatTheDesignAllows) {
+    WALK_OR_SKIP(GetParam().key);
+    Names expected{"griff", "sicherung", "abzug", "bio", "sekundär"};
+    expected.insert(GetParam().extra.begin(), GetParam().extra.end());
+    EXPECT_EQ(offered(s.w.form4()), expected);
+}
+
+TEST_P(AccessoryPageFullOffer, PageCreatedAgainOffersTheSame) {
+    WALK_OR_SKIP(GetParam().key);
+    const Names first = offered(s.w.form4());
+    s.w.runtime().userClick(s.w.form4().Zurück);
+    ASSERT_FALSE(s.w.form4.loaded());
+    s.w.runtime().userClick(s.w.form3().Command2);
+    EXPECT_EQ(offered(s.w.form4()), first);
+}
+
+const Names clip{"ladestreifen", "vergrößert"};
+Names operator+(Names a, const Names& b) {
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllClasses, AccessoryPageFullOffer,
+    ::testing::Values(
+        FullOffer{"Holdout Pistole", clip + Names{"schulter"}},
+        FullOffer{"Leichte Pistole", clip + Names{"schulter", "schall"}},
+        FullOffer{"Automatische Pistole", clip + Names{"automodus", "schulter", "suppressor"}},
+        FullOffer{"Schwere Pistole", clip + mpOffer + Names{"schulter", "schall"}},
+        FullOffer{"Maschinenpistole", clip + mpOffer + Names{"automodus", "schulter", "suppressor"}},
+        FullOffer{"Schrotflinte", rifleOffer + Names{"abgesägte", "schock", "hüft", "schall"}},
+        FullOffer{"Taser", {}},
+        FullOffer{"Sportgewehr", rifleOffer + Names{"schock", "hüft", "schall"}},
+        FullOffer{"Sturmgewehr", clip + rifleOffer + Names{"schock", "hüft", "suppressor"}},
+        FullOffer{"Scharfschützengewehr", rifleOffer + Names{"schock", "hüft", "schall"}},
+        FullOffer{"LMG", clip + heavyOffer + Names{"schock", "hüft", "suppressor"}},
+        FullOffer{"MMG", clip + heavyOffer + Names{"schock", "hüft", "suppressor"}},
+        FullOffer{"SMG", clip + heavyOffer + Names{"schock", "hüft", "suppressor"}},
+        FullOffer{"Sturmkanone", clip + heavyOffer + Names{"schock", "hüft", "schall"}}),
+    [](const auto& info) { return "Class" + std::to_string(info.index + 1); });
+
+TEST_F(AccessoryPageWalk, HoldoutShowsLockedBoxesItCannotUse) {
+    WALK_OR_SKIP("Holdout Pistole");
+    AccessoryPage& p = s.w.form4();
+    for (auto* b : {&p.unterlaufgewicht, &p.vordergriff, &p.schall}) {
+        EXPECT_TRUE(b->visible()) << b->name();
+        EXPECT_FALSE(b->enabled()) << b->name();
+    }
+    EXPECT_FALSE(p.unterlaufwaffe.visible());
+}
+
+// ---------------------------------------------------------------- page created again
+
+TEST_F(AccessoryPageWalk, PageCreatedAgainKeepsTheLocksOfPage2Choices) {
+    WALK_OR_SKIP("Leichte Pistole");
+    // Back to page 2: "Streifen" off, "Trommel" on.
+    s.w.runtime().userClick(s.w.form4().Zurück);
+    s.w.runtime().userClick(s.w.form3().Command3);
+    ferrolith::ComponentPage& p2 = s.w.form2();
+    s.w.runtime().userClick(p2.lade2);
+    s.w.runtime().userClick(p2.lade3);
+    ASSERT_EQ(p2.lade3.value(), 1);
+    s.w.runtime().userClick(p2.Weiter1);
+    s.w.runtime().userClick(s.w.form3().Command2);
+    AccessoryPage& first = s.w.form4();
+    EXPECT_FALSE(first.ladestreifen.enabled());
+    EXPECT_FALSE(first.schall.enabled());
+
+    s.w.runtime().userClick(first.Zurück);
+    s.w.runtime().userClick(s.w.form3().Command2);
+    AccessoryPage& again = s.w.form4();
+    EXPECT_FALSE(again.ladestreifen.enabled());
+    EXPECT_FALSE(again.vergrößert.enabled());
+    EXPECT_TRUE(again.schall.visible());
+    EXPECT_FALSE(again.schall.enabled());
+    EXPECT_FALSE(again.vordergriff.visible());
+    EXPECT_FALSE(again.unterlaufgewicht.visible());
+}
+
+TEST_F(AccessoryPageWalk, PageCreatedAgainKeepsTheGasVentLock) {
+    WALK_OR_SKIP("Schrotflinte");
+    s.w.runtime().userClick(s.w.form4().Zurück);
+    s.w.runtime().userClick(s.w.form3().check("gas2"));
+    EXPECT_FALSE(s.w.form4().abgesägte.enabled());  // the lock touches page 4 and creates it
+    s.w.runtime().userClick(s.w.form4().Zurück);
+    s.w.runtime().userClick(s.w.form3().Command2);
+    EXPECT_FALSE(s.w.form4().abgesägte.enabled());
+}
+
+TEST_F(AccessoryPageWalk, SetUpTouchesNoPageBeyondPage3) {
+    WALK_OR_SKIP("Sturmgewehr");
+    EXPECT_FALSE(s.w.form12.loaded());
+    for (auto* dialog : s.w.dialogs()) EXPECT_FALSE(dialog->loaded());
+}
+
+TEST_F(AccessoryPageWalk, PageCreatedByTheGasVentTakesPage3NegativeFke) {
+    WALK_OR_SKIP("Schrotflinte");
+    s.w.runtime().userClick(s.w.form4().Zurück);
+    ferrolith::InternalPage& p3 = s.w.form3();
+    s.w.runtime().userClick(p3.check("gas4"));
+    s.w.runtime().userClick(p3.Command2);
+    s.w.runtime().userClick(s.w.form4().Zurück);
+    ASSERT_FALSE(s.w.form4.loaded());
+    p3.fke.setText("-0,5");
+    s.messages.shown.clear();
+    s.w.runtime().userClick(p3.check("gas4"));  // the untick enables abgesägte on a new page 4
+    ASSERT_TRUE(s.w.form4.loaded());
+    EXPECT_FALSE(s.w.form4().Command2.enabled());
+    ASSERT_FALSE(s.messages.shown.empty());
+    EXPECT_EQ(s.messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
+    EXPECT_TRUE(s.w.form4().abgesägte.enabled());
+}
+
+// ---------------------------------------------------------------- forward action
+
+using AccessoryPageForward = AccessoryPageWalk;
+
+TEST_F(AccessoryPageForward, NothingTickedPublishesNothingAndCopiesTheSheet) {
+    chooseOnly("Sturmgewehr");
+    AccessoryPage& p = s.w.form4();
+    p.setLeft(700);
+    p.setTop(300);
+    p.pwr.setText("HM/SM/AM");
+    p.gew.setText("6");
+    p.fke.setText("3");
+    p.dp.setText("225");
+    p.Gurt.setText("/ Gurt");
+    s.w.runtime().userClick(p.Command2);
+    EXPECT_EQ(s.w.modifications.phrases(4), "");
+    ferrolith::SensorPage& p5 = s.w.form12();
+    for (const char* f : {"Gurt", "fke", "dp", "pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt",
+                          "kpd", "hlt2", "hlt3"})
+        EXPECT_EQ(p5.field(f).text(), p.field(f).text()) << f;
+    EXPECT_EQ(p5.left(), 700);
+    EXPECT_EQ(p5.top(), 300);
+    EXPECT_TRUE(p5.shown());
+    EXPECT_FALSE(p.shown());
+    EXPECT_TRUE(s.w.form4.loaded());
+}
+
+TEST_F(AccessoryPageForward, PhrasesFollowTheListOrder) {
+    chooseOnly("LMG");
+    AccessoryPage& p = s.w.form4();
+    s.w.form3().cap.setText("40");
+    p.fke.setText("10");
+    for (auto* b : {&p.zweibein, &p.sekundär, &p.sprühsystem, &p.abzug, &p.schock, &p.suppressor})
+        s.w.runtime().userClick(*b);
+    p.ladestreifen.setEnabled(true);
+    s.w.runtime().userPick(p.vergrößert, "44");
+    s.w.runtime().userClick(p.Command2);
+    EXPECT_EQ(s.w.modifications.phrases(4),
+              ", Schockpolster, Schallunterdrücker, vergrößerter Ladestreifen, ausgebauter Abzug"
+              ", Biometrische Sicherheitsschaltung, Biometrische Sicherheitsschaltung mit Sprühsystem, Zweibein");
+}
+
+TEST_F(AccessoryPageForward, UnderbarrelWeaponAppendsItsKindOnly) {
+    chooseOnly("SMG");
+    AccessoryPage& p = s.w.form4();
+    p.fke.setText("4");
+    s.w.runtime().userClick(p.unterlaufwaffe);
+    s.w.runtime().userClick(p.Command2);
+    EXPECT_EQ(s.w.modifications.phrases(4), "");
+    s.w.runtime().userClick(p.enterhaken);
+    s.w.runtime().userClick(p.Command2);
+    EXPECT_EQ(s.w.modifications.phrases(4), ", Unterlaufwaffe (Enterhakenkanone)");
+}
+
+TEST_F(AccessoryPageForward, SizeChosenThenUntickedStillCountsForTheList) {
+    chooseOnly("LMG");
+    AccessoryPage& p = s.w.form4();
+    s.w.form3().cap.setText("40");
+    p.ladestreifen.setEnabled(true);
+    s.w.runtime().userPick(p.vergrößert, "10");
+    s.w.runtime().userClick(p.ladestreifen);
+    s.w.runtime().userClick(p.Command2);
+    EXPECT_EQ(s.w.modifications.phrases(4), ", vergrößerter Ladestreifen");
+}
+
+TEST_F(AccessoryPageForward, GoingForwardAgainReplacesThePagePhrases) {
+    chooseOnly("LMG");
+    AccessoryPage& p = s.w.form4();
+    p.fke.setText("4");
+    s.w.runtime().userClick(p.zweibein);
+    s.w.runtime().userClick(p.Command2);
+    s.w.runtime().userClick(p.Command2);
+    EXPECT_EQ(s.w.modifications.phrases(4), ", Zweibein");
+    const std::string list = s.w.form5().Text1.text();
+    EXPECT_EQ(list.find(", Zweibein"), list.rfind(", Zweibein"));
+}
+
+TEST_F(AccessoryPageForward, TakenUnderbarrelMountIsHandedToPage5AndTheDialogs) {
+    chooseOnly("Sturmgewehr");
+    if (!page5Ready()) GTEST_SKIP() << "page 5 or the mount dialogs lack their mount controls";
+    AccessoryPage& p = s.w.form4();
+    p.fke.setText("3");
+    s.w.runtime().userClick(p.zweibein);
+    s.w.runtime().userClick(p.Command2);
+    ferrolith::SensorPage& p5 = s.w.form12();
+    EXPECT_EQ(p5.check("Check2").value(), 1);
+    EXPECT_EQ(p5.hlt3.text(), "");
+    EXPECT_FALSE(p5.hlt3.enabled());
+    for (auto* dialog : s.w.dialogs()) EXPECT_FALSE((*dialog)().check("unterlauf").enabled()) << (*dialog)().name();
+    EXPECT_EQ(s.w.modifications.phrases(4), ", Zweibein");
+}
+
+TEST_F(AccessoryPageForward, FreeUnderbarrelMountLeavesPage5Alone) {
+    chooseOnly("Sturmgewehr");
+    if (!page5Ready()) GTEST_SKIP() << "page 5 or the mount dialogs lack their mount controls";
+    AccessoryPage& p = s.w.form4();
+    p.fke.setText("3");
+    s.w.runtime().userClick(p.schock);
+    s.w.runtime().userClick(p.Command2);
+    ferrolith::SensorPage& p5 = s.w.form12();
+    EXPECT_EQ(p5.check("Check2").value(), 0);
+    EXPECT_TRUE(p5.hlt3.enabled());
+    EXPECT_EQ(p5.hlt3.text(), "Unterlauf");
+}
+
+// ---------------------------------------------------------------- back action
+
+TEST_F(AccessoryPageWalk, BackShowsPage3AtThisPlaceAndUnloadsPage4) {
+    chooseOnly("LMG");
+    AccessoryPage& p = s.w.form4();
+    p.setLeft(120);
+    p.setTop(80);
+    s.w.runtime().userClick(p.Zurück);
+    EXPECT_FALSE(s.w.form4.loaded());
+    EXPECT_TRUE(s.w.form3().shown());
+    EXPECT_EQ(s.w.form3().left(), 120);
+    EXPECT_EQ(s.w.form3().top(), 80);
+}
+
+}  // namespace

@@ -1,0 +1,356 @@
+// The Qt view against the model: input reaches the runtime, model changes
+// reach the widgets without coming back, the ports are used, and no window
+// outlives its test.
+
+#include "app/Wizard.h"
+#include "common/DesignSheet.h"
+#include "components/ComponentPage.h"
+#include "forms/FakePorts.h"
+#include "forms/FormSlot.h"
+#include "start/FrameChoicePage.h"
+#include "start/StartWindow.h"
+#include "view/QtPorts.h"
+#include "view/View.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using ferrolith::view::View;
+
+// Lets deferred deletions and queued calls run.
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class WindowCheck : public ::testing::Test {
+protected:
+    void TearDown() override {
+        settle();
+        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty())
+            << QApplication::topLevelWidgets().size() << " windows left behind";
+    }
+};
+
+// The wizard with the view and recording ports, at the start window.
+class WizardView : public WindowCheck {
+protected:
+    void SetUp() override {
+        view = std::make_unique<View>(w.runtime());
+        w.runtime().setPorts(&messages, &saveDialog, &end);
+        w.start();
+    }
+    void TearDown() override {
+        view.reset();
+        WindowCheck::TearDown();
+    }
+    template <class T>
+    T* find(const forms::Control& control) {
+        return qobject_cast<T*>(view->widget(control));
+    }
+    void toPage1() {
+        w.runtime().userClick(w.frmAbout().cmdOK);
+        settle();
+    }
+
+    ferrolith::Wizard w;
+    forms::FakeMessageBox messages;
+    forms::FakeSaveDialog saveDialog;
+    forms::FakeProgramEnd end;
+    std::unique_ptr<View> view;
+};
+
+TEST_F(WizardView, StartWindowHasNoTitleBarAndEscOpensPage1) {
+    QWidget* start = view->window(w.frmAbout());
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_TRUE(start->windowFlags() & Qt::FramelessWindowHint);
+    // 5160 by 5355 twips at 15 twips a pixel.
+    EXPECT_EQ(start->size(), QSize(344, 357));
+
+    QTest::keyClick(start, Qt::Key_Escape);
+    settle();
+
+    EXPECT_FALSE(w.frmAbout.loaded());
+    ASSERT_TRUE(w.form1.loaded());
+    QWidget* page1 = view->window(w.form1());
+    ASSERT_NE(page1, nullptr);
+    EXPECT_TRUE(page1->isVisible());
+    EXPECT_EQ(end.ends, 0);
+}
+
+TEST_F(WizardView, ClassButtonReachesModelAndEnablesWeiter) {
+    toPage1();
+    auto* weiter = find<QPushButton>(w.form1().Command1);
+    ASSERT_NE(weiter, nullptr);
+    EXPECT_EQ(weiter->objectName(), "Command1");
+    EXPECT_FALSE(weiter->isEnabled());
+
+    auto* light = qobject_cast<QRadioButton*>(view->window(w.form1())->findChild<QRadioButton*>("Option2"));
+    ASSERT_NE(light, nullptr);
+    QTest::mouseClick(light, Qt::LeftButton);
+
+    // "Leichte Pistole": FKE 1.5 and DP 90, German number text.
+    EXPECT_TRUE(w.form1().option(2).value());
+    EXPECT_EQ(w.form1().typ.text(), "Leichte Pistole");
+    EXPECT_EQ(find<QLineEdit>(w.form1().fke)->text(), "1,5");
+    EXPECT_EQ(find<QLineEdit>(w.form1().dp)->text(), "90");
+    EXPECT_TRUE(weiter->isEnabled());
+    EXPECT_TRUE(light->isChecked());
+
+    // Another class clears the first, as the model says.
+    QTest::mouseClick(view->window(w.form1())->findChild<QRadioButton*>("Option11"), Qt::LeftButton);
+    EXPECT_FALSE(light->isChecked());
+    EXPECT_EQ(find<QLineEdit>(w.form1().fke)->text(), "4");
+    EXPECT_EQ(find<QLineEdit>(w.form1().dp)->text(), "425");
+}
+
+TEST_F(WizardView, InfoMenuUsesTheMessageBoxPort) {
+    toPage1();
+    QAction* info = view->action(w.form1().info);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->text(), "&Info");
+    info->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Korvessa");
+    EXPECT_EQ(messages.shown[0].prompt.rfind("Ferrolith by Ellvarin.", 0), 0u);
+    EXPECT_EQ(messages.shown[0].icon, forms::MessageIcon::Information);
+}
+
+TEST_F(WizardView, ClosingPage1EndsTheProgramThroughTheModel) {
+    toPage1();
+    QWidget* page1 = view->window(w.form1());
+    EXPECT_TRUE(page1->windowFlags() & Qt::WindowCloseButtonHint);
+    page1->close();
+    EXPECT_EQ(end.ends, 1);
+}
+
+TEST_F(WizardView, SheetFieldsOfPage2AreNamedByTheirLabels) {
+    toPage1();
+    w.runtime().userClick(w.form1().option(5));  // "Maschinenpistole": no page beyond page 2
+    w.runtime().userClick(w.form1().Command1);
+    settle();
+    ASSERT_TRUE(w.form2.loaded());
+    ferrolith::ComponentPage& page2 = w.form2();
+    ASSERT_NE(view->widget(page2.fke), nullptr);
+    EXPECT_EQ(view->widget(page2.fke)->accessibleName(), "FKE:");
+    EXPECT_EQ(view->widget(page2.dp)->accessibleName(), "DP:");
+    EXPECT_EQ(view->widget(page2.hlt)->accessibleName(), "Verfügbare Halterungen:");
+    EXPECT_EQ(view->widget(page2.hlt2)->accessibleName(), "Verfügbare Halterungen: Aufmontiert");
+    EXPECT_EQ(view->widget(page2.hlt3)->accessibleName(), "Verfügbare Halterungen: Unterlauf");
+    auto* fke = find<QLineEdit>(page2.fke);
+    EXPECT_TRUE(fke->isReadOnly());
+    EXPECT_EQ(fke->text(), "1,5");
+    // Page 2 takes page 1's place; 15 twips are one pixel.
+    EXPECT_EQ(view->window(page2)->pos(), view->window(w.form1())->pos());
+    EXPECT_EQ(page2.left(), w.form1().left());
+}
+
+// A small form of every generic kind, outside the wizard.
+struct Sample : forms::Form {
+    explicit Sample(forms::Runtime& runtime)
+        : forms::Form(runtime, "Sample", "Probe"),
+          frame(*this, "frame", "Rahmen"),
+          box(*this, "box", "&Kasten", &frame),
+          level(*this, "level", {"01", "02", "03"}, "16 Stufen", &frame),
+          name(*this, "name", ""),
+          ok(*this, "ok", "&OK") {
+        level.sameRow = true;
+        name.readOnly = false;
+        name.acceptsChar = [](char32_t c) { return c >= U'0' && c <= U'9'; };
+        box.onClick = [this] { ++boxClicks; };
+        box.onMouseMove = [this] { box.setToolTip("1 DP"); };
+        level.onClick = [this] { ++picks; };
+        name.onChange = [this] { ++edits; };
+        onClose = [this] { ++closes; };
+    }
+    forms::Frame frame;
+    forms::CheckBox box;
+    forms::ListBox level;
+    forms::TextField name;
+    forms::Button ok;
+    int boxClicks = 0, picks = 0, edits = 0, closes = 0;
+};
+
+class GenericView : public WindowCheck {
+protected:
+    void SetUp() override {
+        view = std::make_unique<View>(runtime);
+        runtime.setPorts(&messages, nullptr, nullptr);
+        runtime.dispatch("test", [this] { slot().show(); });
+        window = view->window(slot());
+    }
+    void TearDown() override {
+        view.reset();
+        WindowCheck::TearDown();
+    }
+    forms::Runtime runtime;
+    forms::FakeMessageBox messages;
+    forms::FormSlot<Sample> slot{runtime, [this] { return std::make_unique<Sample>(runtime); }};
+    std::unique_ptr<View> view;
+    QWidget* window = nullptr;
+};
+
+TEST_F(GenericView, ModelChangesReachTheWidgetsWithoutEchoingBack) {
+    Sample& s = slot();
+    auto* box = window->findChild<QCheckBox*>("box");
+    ASSERT_NE(box, nullptr);
+    s.box.setValue(1);
+    EXPECT_EQ(box->checkState(), Qt::Checked);
+    s.box.setValue(2);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    s.box.setCaption("Neu");
+    s.box.setEnabled(false);
+    settle();
+    EXPECT_EQ(box->text(), "Neu");
+    EXPECT_FALSE(box->isEnabled());
+    // Each setValue ran the handler once; the view sent nothing back.
+    EXPECT_EQ(s.boxClicks, 2);
+
+    s.level.setText("02");
+    auto* level = window->findChild<QComboBox*>("level");
+    EXPECT_EQ(level->currentText(), "02");
+    EXPECT_EQ(s.picks, 0);
+
+    s.name.setText("42");
+    EXPECT_EQ(window->findChild<QLineEdit*>("name")->text(), "42");
+    EXPECT_EQ(s.edits, 1);
+
+    s.setCaption("Andere Probe");
+    EXPECT_EQ(window->windowTitle(), "Andere Probe");
+    s.hide();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(GenericView, UserInputGoesThroughTheRuntimeAndTheModelDecides) {
+    Sample& s = slot();
+    auto* box = window->findChild<QCheckBox*>("box");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(s.box.value(), 1);
+    EXPECT_EQ(s.boxClicks, 1);
+
+    // A handler that refuses the tick wins over what Qt drew.
+    s.box.onClick = [&s] { s.box.setValue(0); };
+    QTest::mouseClick(box, Qt::LeftButton);  // 1 -> 0, handler leaves it at 0
+    QTest::mouseClick(box, Qt::LeftButton);  // 0 -> 1, handler sets 0 again
+    EXPECT_EQ(s.box.value(), 0);
+    EXPECT_EQ(box->checkState(), Qt::Unchecked);
+
+    // Input that the model does not take leaves the widget as the model has it.
+    runtime.endProgram();
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(box->checkState(), Qt::Unchecked);
+}
+
+TEST_F(GenericView, ListsShowTheirTextAndTakePicksAndFieldsFilterCharacters) {
+    Sample& s = slot();
+    // A list shows a text that is no item, and a pick runs the handler once.
+    auto* level = window->findChild<QComboBox*>("level");
+    EXPECT_FALSE(level->isEditable());
+    EXPECT_EQ(level->placeholderText(), "16 Stufen");
+    EXPECT_EQ(level->currentIndex(), -1);
+    emit level->activated(2);
+    EXPECT_EQ(s.level.text(), "03");
+    EXPECT_EQ(s.picks, 1);
+    EXPECT_EQ(level->currentText(), "03");
+
+    // Only the characters the field accepts get through.
+    auto* name = window->findChild<QLineEdit*>("name");
+    QTest::keyClicks(name, "a1b2");
+    EXPECT_EQ(s.name.text(), "12");
+    EXPECT_EQ(s.edits, 2);
+}
+
+TEST_F(GenericView, ToolTipComesFromTheModelOnMouseMove) {
+    auto* box = window->findChild<QCheckBox*>("box");
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), box->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    EXPECT_EQ(slot().box.toolTip(), "1 DP");
+    EXPECT_EQ(box->toolTip(), "1 DP");
+}
+
+TEST_F(GenericView, ListsAreNamedByTheirBoxAndCaptionsKeepMnemonics) {
+    EXPECT_EQ(window->findChild<QComboBox*>("level")->accessibleName(), "Kasten");
+    EXPECT_EQ(window->findChild<QCheckBox*>("box")->text(), "&Kasten");
+    EXPECT_EQ(window->findChild<QPushButton*>("ok")->text(), "&OK");
+}
+
+TEST_F(GenericView, CloseBoxAndMovesAreRequestsToTheModel) {
+    window->close();
+    EXPECT_EQ(slot().closes, 1);
+    EXPECT_TRUE(slot.loaded());
+
+    window->move(QPoint(100, 60));
+    settle();
+    EXPECT_EQ(slot().left(), 1500);
+    EXPECT_EQ(slot().top(), 900);
+
+    // The model's own position moves the window and does not come back.
+    runtime.dispatch("test", [this] {
+        slot().setLeft(3000);
+        slot().setTop(1500);
+    });
+    settle();
+    EXPECT_EQ(window->pos(), QPoint(200, 100));
+    EXPECT_EQ(slot().left(), 3000);
+    EXPECT_EQ(slot().top(), 1500);
+}
+
+TEST_F(GenericView, UnloadingTheFormRemovesItsWindow) {
+    QPointer<QWidget> gone = window;
+    runtime.dispatch("test", [this] { slot.unload(); });
+    settle();
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_FALSE(slot.loaded());
+}
+
+// Two pages with a design sheet, one of them with a wide extra row.
+struct SheetPage : forms::Form, ferrolith::DesignSheet {
+    SheetPage(forms::Runtime& runtime, const char* name, const char* extra)
+        : forms::Form(runtime, name, name),
+          ferrolith::DesignSheet(*this, ferrolith::page2SheetTexts, "Frame1"),
+          note(*this, "note", extra) {}
+    forms::Label note;
+};
+
+TEST_F(WindowCheck, PagesWithADesignSheetShareOneSize) {
+    forms::Runtime runtime;
+    View view(runtime);
+    auto wide = [&runtime] { return std::make_unique<SheetPage>(runtime, "Wide", "Eine recht lange Zeile, die eine Seite breiter macht als die andere"); };
+    auto narrow = [&runtime] { return std::make_unique<SheetPage>(runtime, "Narrow", "kurz"); };
+    forms::FormSlot<SheetPage> first(runtime, wide);
+    forms::FormSlot<SheetPage> second(runtime, narrow);
+    runtime.dispatch("test", [&] {
+        first().show();
+        second().show();
+    });
+    QWidget* a = view.window(first());
+    QWidget* b = view.window(second());
+    EXPECT_EQ(a->size(), b->size());
+    EXPECT_GE(a->width(), a->sizeHint().width());
+    // The sheet fields carry their labels as names here too.
+    EXPECT_EQ(view.widget(second().kpd)->accessibleName(), "Rückstoßkompensation:");
+    EXPECT_EQ(view.widget(second().Gurt)->accessibleName(), "Lademechanismus: Gurt");
+}
+
+TEST(QtPorts, SaveFilterTakesQtsForm) {
+    EXPECT_EQ(ferrolith::view::qtFileFilter("Textdateien (*.txt)|*.txt"), "Textdateien (*.txt) (*.txt)");
+    EXPECT_EQ(ferrolith::view::qtFileFilter("Text|*.txt;*.text|Alle|*.*"), "Text (*.txt *.text);;Alle (*.*)");
+}
+
+}  // namespace
