@@ -270,7 +270,11 @@ void View::keepOnScreen(Form& form, WindowState& state) {
                     std::max(area.top(), std::min(window->y(), area.bottom() + 1 - window->height())));
     if (at == window->pos()) return;
     place(state, at);
-    runtime_.userMove(form, at.x() * twipsPerPixel, at.y() * twipsPerPixel);
+    // Told after the running event, which may still set the place itself.
+    QTimer::singleShot(0, state.context.get(), [this, &form, window] {
+        if (form.left() / twipsPerPixel != window->x() || form.top() / twipsPerPixel != window->y())
+            runtime_.userMove(form, window->x() * twipsPerPixel, window->y() * twipsPerPixel);
+    });
 }
 
 void View::focusFirst(Form& form) {

@@ -139,7 +139,7 @@ TEST_P(ComponentPageFirstSheet, ShowsTheClassSheetAfterPageOnesForward) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllClasses, ComponentPageFirstSheet, ::testing::ValuesIn(firstSheets),
+INSTANTIATE_TEST_SUITE_P(ComponentPageClasses, ComponentPageFirstSheet, ::testing::ValuesIn(firstSheets),
                          [](const auto& info) { return "class" + std::to_string(info.index + 1); });
 
 // ---- offered options per class -------------------------------------------------
@@ -215,7 +215,7 @@ TEST_P(ComponentPageOffers, ShowsExactlyTheClassOptions) {
     EXPECT_FALSE(p.muniorg.visible());
 }
 
-INSTANTIATE_TEST_SUITE_P(AllClasses, ComponentPageOffers, ::testing::ValuesIn(offers),
+INSTANTIATE_TEST_SUITE_P(ComponentPageClasses, ComponentPageOffers, ::testing::ValuesIn(offers),
                          [](const auto& info) { return "class" + std::to_string(info.index + 1); });
 
 TEST_F(ComponentPageTest, HoldoutDefaultsLeaveKlappAndHmShownButLocked) {
@@ -459,7 +459,7 @@ const Row fireModeRows[] = {
     {"modus6", "LMG", "modus5", 225, -2, 1, 0, 0, 0, {{"pwr", "HM/SM/AM"}}, {}},
     {"modus7", "LMG", "modus5", 120, -1, 0.5, 0, 0, 0, {{"pwr", "AM"}}, {{"pwr", "-"}}},
 };
-INSTANTIATE_TEST_SUITE_P(FireModes, ComponentPageCosts, ::testing::ValuesIn(fireModeRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageFireModes, ComponentPageCosts, ::testing::ValuesIn(fireModeRows),
                          [](const auto& info) { return std::string(info.param.box); });
 
 const Row mechanismRows[] = {
@@ -469,7 +469,7 @@ const Row mechanismRows[] = {
     {"lade4", "Leichte Pistole", "lade2", 5, 0, 0, 0, 0, 0, {{"lmm", "Magazin"}, {"cap", "12"}}, {}},
     {"lade5", "LMG", "", 10, 0, 0, 0, 0, 0, {{"Gurt", "/ Gurt"}, {"lmm", "Streifen"}}, {{"Gurt", " "}}},
 };
-INSTANTIATE_TEST_SUITE_P(Mechanisms, ComponentPageCosts, ::testing::ValuesIn(mechanismRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageMechanisms, ComponentPageCosts, ::testing::ValuesIn(mechanismRows),
                          [](const auto& info) { return std::string(info.param.box); });
 
 const Row singleRows[] = {
@@ -484,7 +484,7 @@ const Row singleRows[] = {
     {"tarnstufe1", "Holdout Pistole", "", 20, -0.25, 0, 1, 0, 0, {}, {}},
     {"tarnstufe2", "Holdout Pistole", "", 40, -0.5, 0, 2, 0, 0, {}, {}},
 };
-INSTANTIATE_TEST_SUITE_P(SingleOptions, ComponentPageCosts, ::testing::ValuesIn(singleRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageSingleOptions, ComponentPageCosts, ::testing::ValuesIn(singleRows),
                          [](const auto& info) { return std::string(info.param.box == std::string("größe") ? "groesse" : info.param.box); });
 
 // Ceramic untick leaves the Tarnstufe in trnkera (Holdout: 8).
@@ -501,7 +501,7 @@ const Row levelRows[] = {
     {"lauf1", "Sportgewehr", "", 15, -0.5, 0.25, -2, 0, 0, {}, {}},
     {"lauf2", "Sportgewehr", "", 8, -0.5, -0.25, 2, 0, 0, {}, {}},
 };
-INSTANTIATE_TEST_SUITE_P(LevelBoxes, ComponentPageCosts, ::testing::ValuesIn(levelRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageLevelBoxes, ComponentPageCosts, ::testing::ValuesIn(levelRows),
                          [](const auto& info) { return "row" + std::to_string(info.index + 1); });
 
 // Level lists: pick the highest level, then untick the parent.
@@ -550,7 +550,7 @@ const ListRow listRows[] = {
     {"mehrstufe4", "Schwere Pistole", "04", "fke", 1, 40},
     {"mehrstufe6", "Automatische Pistole", "06", "fke", 1.5, 60},
 };
-INSTANTIATE_TEST_SUITE_P(AllLists, ComponentPageLevelLists, ::testing::ValuesIn(listRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageLists, ComponentPageLevelLists, ::testing::ValuesIn(listRows),
                          [](const auto& info) { return std::string(info.param.list); });
 
 // Capacity picks against a base capacity of 5 ("Schrotflinte", "Magazin").
@@ -590,7 +590,7 @@ const CapacityRow capacityRows[] = {
     {"Schrotflinte", "10", 10, -0.5, -1}, {"Scharfschützengewehr", "07", 2, 0, 0},
     {"Leichte Pistole", "04", -16, 1, 2},
 };
-INSTANTIATE_TEST_SUITE_P(Items, ComponentPageCapacity, ::testing::ValuesIn(capacityRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageCapacityItems, ComponentPageCapacity, ::testing::ValuesIn(capacityRows),
                          [](const auto& info) { return "row" + std::to_string(info.index + 1); });
 
 // ---- fire modes: locks and page 4's silencer ---------------------------------------------
@@ -907,7 +907,7 @@ const TipRow tipRows[] = {
     {"lauf1", "Sportgewehr", true, "Tarnstufe: -2, DP +15, FKE -0.5, Gewicht +0.25"},
     {"lauf2", "Sportgewehr", false, "Tarnstufe: +2, DP +8, FKE -0.5, Gewicht -0.25"},
 };
-INSTANTIATE_TEST_SUITE_P(Boxes, ComponentPageToolTips, ::testing::ValuesIn(tipRows),
+INSTANTIATE_TEST_SUITE_P(ComponentPageTips, ComponentPageToolTips, ::testing::ValuesIn(tipRows),
                          [](const auto& info) { return "row" + std::to_string(info.index + 1); });
 
 TEST_F(ComponentPageTest, ParentsListsAndLabelsGetNoToolTip) {

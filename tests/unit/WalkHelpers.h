@@ -2,7 +2,13 @@
 // Helpers for tests that walk the wizard as a user does, through the same
 // runtime calls the view makes.
 
+#include "accessories/AccessoryPage.h"
 #include "app/Wizard.h"
+#include "completion/CompletionPage.h"
+#include "components/ComponentPage.h"
+#include "internal/InternalPage.h"
+#include "sensors/MountDialog.h"
+#include "sensors/SensorPage.h"
 #include "forms/FakePorts.h"
 #include "forms/Form.h"
 #include "start/FrameChoicePage.h"
