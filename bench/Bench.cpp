@@ -116,4 +116,4 @@ BENCHMARK(BM_WholeWalkToSavedFile)->DenseRange(1, 14);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+
