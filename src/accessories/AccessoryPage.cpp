@@ -214,25 +214,6 @@ std::vector<Box> classHides(const std::string& key) {
     return {};
 }
 
-// A check box of another page, looked up by name without failing when that
-// page does not carry it.
-const CheckBox* otherBox(const forms::Form* form, const char* name) {
-    if (!form) return nullptr;
-    const forms::Control* c = form->find(name);
-    if (!c || c->kind() != forms::ControlKind::CheckBox) return nullptr;
-    return static_cast<const CheckBox*>(c);
-}
-
-bool isTicked(const forms::Form* form, const char* name) {
-    const CheckBox* box = otherBox(form, name);
-    return box && box->value() == 1;
-}
-
-bool isShown(const forms::Form* form, const char* name) {
-    const CheckBox* box = otherBox(form, name);
-    return box && box->visible();
-}
-
 std::vector<std::string> sizeItems() {
     std::vector<std::string> items;
     for (int i = 1; i <= 50; ++i) items.push_back((i < 10 ? "0" : "") + std::to_string(i));
@@ -379,19 +360,19 @@ void AccessoryPage::applyLocksOfOtherPages() {
     // available; "Trommel" also locks the silencer. A class that offers a
     // mechanism but has none ticked got here by unticking one, which left
     // the clip locked.
-    if (const forms::Form* page2 = w_.form2.ifLoaded()) {
-        const bool offersMechanism = isShown(page2, "lade1") || isShown(page2, "lade2") ||
-                                     isShown(page2, "lade3") || isShown(page2, "lade4");
-        if (offersMechanism && !isTicked(page2, "lade2")) {
+    if (const ComponentPage* page2 = w_.form2.ifLoaded()) {
+        const bool offersMechanism =
+            page2->lade1.visible() || page2->lade2.visible() || page2->lade3.visible() || page2->lade4.visible();
+        if (offersMechanism && !page2->lade2.ticked()) {
             ladestreifen.setEnabled(false);
             vergrößert.setEnabled(false);
         }
-        if (isTicked(page2, "lade3")) schall.setEnabled(false);
+        if (page2->lade3.ticked()) schall.setEnabled(false);
         // "EM" and "HM" offer the silencer.
-        if (isTicked(page2, "modus1") || isTicked(page2, "modus2")) schall.setVisible(true);
+        if (page2->modus1.ticked() || page2->modus2.ticked()) schall.setVisible(true);
     }
     // Page 3's gas vent holds the barrel mount.
-    if (isTicked(w_.form3.ifLoaded(), "gas")) abgesägte.setEnabled(false);
+    if (const InternalPage* page3 = w_.form3.ifLoaded(); page3 && page3->gas.ticked()) abgesägte.setEnabled(false);
     // The class's hides come last, as page 2's set-up makes them after its defaults.
     const std::string key = w_.form1().typ.text();
     for (Box box : classHides(key)) {
@@ -405,8 +386,8 @@ void AccessoryPage::onCommand2Click() {
     w_.form12().setLeft(left());
     // A disabled hlt3 means an underbarrel accessory holds the mount.
     if (!hlt3.enabled()) {
-        w_.form12().check("Check2").setValue(1);
-        for (auto* dialog : w_.dialogs()) (*dialog)().check("unterlauf").setEnabled(false);
+        w_.form12().Check2.setValue(1);
+        for (auto* dialog : w_.dialogs()) (*dialog)().unterlauf.setEnabled(false);
         w_.form12().hlt3.setEnabled(false);
     }
     std::string phrases;

@@ -229,9 +229,9 @@ void ComponentPage::load() {
         page4Silencer().setVisible(false);
     }
     if (c->otherPages != OtherPages::none) {
-        w_.form4().check("unterlaufgewicht").setVisible(false);
-        w_.form4().check("vordergriff").setVisible(false);
-        w_.form12().check("Check2").setValue(1);
+        w_.form4().unterlaufgewicht.setVisible(false);
+        w_.form4().vordergriff.setVisible(false);
+        w_.form12().Check2.setValue(1);
     }
 }
 
@@ -304,9 +304,9 @@ void ComponentPage::apply(const Deltas& deltas, int sign) {
         if (d.field != Field::none) number::add(sheetField(d.field), sign * d.amount);
 }
 
-forms::CheckBox& ComponentPage::page4Silencer() { return w_.form4().check("schall"); }
-forms::CheckBox& ComponentPage::page4Clip() { return w_.form4().check("ladestreifen"); }
-forms::ListBox& ComponentPage::page4ClipSize() { return w_.form4().list("vergrößert"); }
+forms::CheckBox& ComponentPage::page4Silencer() { return w_.form4().schall; }
+forms::CheckBox& ComponentPage::page4Clip() { return w_.form4().ladestreifen; }
+forms::ListBox& ComponentPage::page4ClipSize() { return w_.form4().vergrößert; }
 
 // ---- fire modes -----------------------------------------------------------------
 

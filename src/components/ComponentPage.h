@@ -7,6 +7,9 @@
 #include "components/ComponentTables.h"
 #include "forms/Form.h"
 
+#include <string>
+#include <vector>
+
 namespace ferrolith {
 
 class Wizard;

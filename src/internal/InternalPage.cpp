@@ -120,9 +120,9 @@ void InternalPage::load() {
 void InternalPage::unloading() {
     // Unloading creates no page: only pages still loaded get their option back.
     if (gas.value() == 1)
-        if (AccessoryPage* page4 = w_.form4.ifLoaded()) page4->check("abgesägte").setEnabled(true);
+        if (AccessoryPage* page4 = w_.form4.ifLoaded()) page4->abgesägte.setEnabled(true);
     if (smartintern.value() == 1 && !classLocksSmartextern())
-        if (SensorPage* page5 = w_.form12.ifLoaded()) page5->check("smartextern").setEnabled(true);
+        if (SensorPage* page5 = w_.form12.ifLoaded()) page5->smartextern.setEnabled(true);
 }
 
 const InternalPage::PricedOption& InternalPage::row(const CheckBox& box) const {
@@ -146,9 +146,9 @@ CheckBox& InternalPage::gasLevel(int level) {
 
 CheckBox& InternalPage::smartLevel(int level) { return level == 1 ? smartintern1 : smartintern2; }
 
-CheckBox& InternalPage::abgesägte() { return w_.form4().check("abgesägte"); }
+CheckBox& InternalPage::abgesägte() { return w_.form4().abgesägte; }
 
-CheckBox& InternalPage::smartextern() { return w_.form12().check("smartextern"); }
+CheckBox& InternalPage::smartextern() { return w_.form12().smartextern; }
 
 bool InternalPage::classLocksSmartextern() const { return typ.text() == holdout; }
 

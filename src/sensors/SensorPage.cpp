@@ -201,9 +201,7 @@ void SensorPage::unloading() {
 
 CheckBox* SensorPage::loadedSmartintern() const {
     InternalPage* page3 = w_.form3.ifLoaded();
-    if (!page3) return nullptr;
-    forms::Control* c = page3->find("smartintern");
-    return c && c->kind() == forms::ControlKind::CheckBox ? static_cast<CheckBox*>(c) : nullptr;
+    return page3 ? &page3->smartintern : nullptr;
 }
 
 void SensorPage::onCommand2Click() {
@@ -302,7 +300,7 @@ void SensorPage::run(const Option& r, int sign) {
             setSightOptionsEnabled(false);
             break;
         case Op::Internal:
-            w_.form3().check("smartintern").setEnabled(!tick);
+            w_.form3().smartintern.setEnabled(!tick);
             break;
         }
     }
