@@ -2,7 +2,7 @@
 #   make run    installs what is missing, builds and starts the program
 #   make test   installs what is missing, builds and runs every test (GUI tests offscreen)
 #   make bench  builds and runs the benchmark
-#   make sanitize  builds with ASan/UBSan and runs the model tests
+#   make sanitize  builds the model tests with ASan/UBSan and runs them (part of make test)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -28,15 +28,19 @@ run: build
 	./$(BUILD)/ferrolith
 
 test: build
+	$(MAKE) --no-print-directory sanitize
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/ferrolith_bench
+	FERROLITH_WALK_STEPS=200000 ./$(BUILD)/unit_tests --gtest_filter='RandomWalk*'
 
+# The model tests, the random walks among them, under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any finding fails the run.
 sanitize: deps
 	cmake -S . -B build-asan -DFERROLITH_SANITIZE=ON -DFERROLITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake --build build-asan -j $(JOBS) --target unit_tests
+	ASAN_OPTIONS=detect_leaks=1 ./build-asan/unit_tests --gtest_brief=1
 
 clean:
 	rm -rf $(BUILD) build-asan

@@ -10,6 +10,8 @@
 
 #include <cstdlib>
 #include <random>
+#include <algorithm>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -158,4 +160,154 @@ TEST(RandomWalk, ThousandsOfUserActionsKeepTheDesignSound) {
         EXPECT_TRUE(seen.count(form)) << form << " never reached";
     EXPECT_TRUE(seen.count("form6") || seen.count("Form7") || seen.count("Form8") || seen.count("Form9") ||
                 seen.count("Form10") || seen.count("Form11"));
+}
+
+namespace {
+
+using SheetTexts = std::map<std::string, std::string>;
+
+const char* const sheetFields[] = {"typ", "pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap",
+                                   "lmm", "Gurt", "hlt", "hlt2", "hlt3", "kpd", "fke", "dp"};
+
+SheetTexts sheetOf(const forms::Form& page) {
+    SheetTexts texts;
+    for (const char* name : sheetFields) texts[name] = page.field(name).text();
+    return texts;
+}
+
+// Texts that an untick does not give back by design, with the reason.
+struct OneWay {
+    const char* field;
+    const char* boxes;  // any of these ticked during the walk makes the field one-way
+    const char* reason;
+};
+const OneWay oneWayTexts[] = {
+    {"trnkera", "keramikstufe1 keramikstufe2 keramikstufe3",
+     "a ceramic level's untick writes the Tarnstufe into trnkera instead of restoring its old text"},
+    {"cap", "lade1 lade2 lade3 lade4",
+     "the loading mechanisms write the capacity outright (\"1\", the base capacity) and their unticks "
+     "do not restore the earlier text"},
+    {"Gurt", "lade5", "the belt's untick writes a single blank, not the designer text \"/ -\""},
+};
+
+bool anyTicked(const std::set<std::string>& ticked, const char* names) {
+    std::string list = std::string(" ") + names + " ";
+    for (const auto& name : ticked)
+        if (list.find(" " + name + " ") != std::string::npos) return true;
+    return false;
+}
+
+forms::Form* shownDialog(ferrolith::Wizard& w) {
+    for (auto* d : w.dialogs())
+        if (auto* f = d->ifLoaded(); f && f->shown()) return f;
+    return nullptr;
+}
+
+// Answers an open mount dialog: confirms a free mount or cancels.
+void answerDialog(ferrolith::Wizard& w, std::mt19937& rng) {
+    forms::Form* dialog = shownDialog(w);
+    if (!dialog) return;
+    auto& rt = w.runtime();
+    if (rng() % 3 != 0) {
+        for (const char* choice : {"aufmontiert", "unterlauf"}) {
+            forms::CheckBox& box = dialog->check(choice);
+            if (box.acceptsInput() && box.value() == 0) {
+                rt.userClick(box);
+                rt.userClick(static_cast<forms::Button&>(*dialog->find("ok")));
+                if (!dialog->shown()) return;
+            }
+        }
+    }
+    rt.userClick(static_cast<forms::Button&>(*dialog->find("cancel")));
+}
+
+// Random ticks and picks on one page; returns the boxes in the order they
+// became ticked (by the user or by a cascade).
+std::vector<forms::CheckBox*> tickAround(ferrolith::Wizard& w, forms::Form& page, std::mt19937& rng, int steps) {
+    std::vector<forms::CheckBox*> order;
+    std::set<Control*> tickedBefore;
+    for (Control* c : page.controls())
+        if (c->kind() == ControlKind::CheckBox && static_cast<forms::CheckBox*>(c)->value() == 1) tickedBefore.insert(c);
+    auto noteTicked = [&] {
+        for (Control* c : page.controls()) {
+            // The hidden mount flags follow the dialogs; the user never touches them.
+            if (c->kind() != ControlKind::CheckBox || tickedBefore.count(c) || !c->visible()) continue;
+            auto* box = static_cast<forms::CheckBox*>(c);
+            bool known = std::find(order.begin(), order.end(), box) != order.end();
+            if (box->value() == 1 && !known) order.push_back(box);
+            if (box->value() != 1 && known) order.erase(std::find(order.begin(), order.end(), box));
+        }
+    };
+    for (int i = 0; i < steps; ++i) {
+        std::vector<Action> actions;
+        for (Control* c : page.controls()) {
+            if (!c->acceptsInput()) continue;
+            if (c->kind() == ControlKind::CheckBox && static_cast<forms::CheckBox*>(c)->value() == 0 &&
+                c->visible())
+                actions.push_back({c, {}});
+            if (c->kind() == ControlKind::ListBox)
+                for (const auto& item : static_cast<forms::ListBox*>(c)->items()) actions.push_back({c, item});
+        }
+        if (actions.empty()) break;
+        perform(w.runtime(), actions[rng() % actions.size()]);
+        answerDialog(w, rng);
+        noteTicked();
+    }
+    return order;
+}
+
+}  // namespace
+
+TEST(RandomWalk, UntickingWhatAPageWalkTickedRestoresTheArrivalSheet) {
+    std::mt19937 rng(8122026u);
+    int designs = 60;
+    if (const char* env = std::getenv("FERROLITH_WALK_STEPS")) designs = std::max(60, std::atoi(env) / 50);
+    for (int design = 0; design < designs; ++design) {
+        walk::Session s;
+        const int option = 1 + design % 14;
+        s.chooseClass(option);
+        auto& w = s.w;
+        std::vector<std::pair<forms::Form*, const char*>> road{
+            {&w.form2(), "Weiter1"}, {&w.form3(), "Command2"}, {&w.form4(), "Command2"}, {&w.form12(), "Command2"}};
+        for (std::size_t i = 0; i < road.size(); ++i) {
+            forms::Form& page = i == 0 ? static_cast<forms::Form&>(w.form2())
+                              : i == 1 ? static_cast<forms::Form&>(w.form3())
+                              : i == 2 ? static_cast<forms::Form&>(w.form4())
+                                       : static_cast<forms::Form&>(w.form12());
+            ASSERT_TRUE(page.shown()) << "class " << option << " page " << page.name();
+            const SheetTexts arrival = sheetOf(page);
+            auto ticked = tickAround(w, page, rng, 1 + static_cast<int>(rng() % 12));
+            std::set<std::string> names;
+            std::string trail;
+            for (auto* box : ticked) {
+                names.insert(box->name());
+                trail += box->name() + " ";
+            }
+            for (auto it = ticked.rbegin(); it != ticked.rend(); ++it) {
+                if ((*it)->value() != 1) continue;  // a later untick's cascade took it back
+                // A sub-option locked by a later choice (the rangefinder locks the
+                // sight's options) goes back with its item's untick further on.
+                if (!(*it)->acceptsInput()) continue;
+                w.runtime().userClick(**it);
+                answerDialog(w, rng);
+            }
+            const SheetTexts back = sheetOf(page);
+            for (const char* field : sheetFields) {
+                bool oneWay = false;
+                for (const OneWay& o : oneWayTexts)
+                    if (std::string(o.field) == field && anyTicked(names, o.boxes)) oneWay = true;
+                if (!oneWay) {
+                    EXPECT_EQ(back.at(field), arrival.at(field))
+                        << "class " << option << ", " << page.name() << "." << field << " after ticking " << trail;
+                }
+            }
+            for (const auto& m : s.messages.shown) ASSERT_EQ(m.prompt, ferrolith::fkeWarning);
+            if (::testing::Test::HasFailure()) return;
+            // Some options again for the pages after this one, then forward.
+            tickAround(w, page, rng, static_cast<int>(rng() % 4));
+            auto& forward = static_cast<forms::Button&>(*page.find(road[i].second));
+            if (!forward.enabled()) break;
+            w.runtime().userClick(forward);
+        }
+    }
 }
