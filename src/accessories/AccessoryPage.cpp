@@ -268,9 +268,9 @@ AccessoryPage::AccessoryPage(Wizard& wizard)
       Zurück(*this, "Zurück", "&Zurück"),
       Command2(*this, "Command2", "&Weiter"),
       w_(wizard) {
-    // Layout: pictures beside the sheet, the two accessory frames side by
-    // side, the buttons in one row.
-    Image1.sameRow = true;
+    // Layout: the picture frame beside the sheet, the banner under them, the
+    // two accessory frames side by side, the buttons in one row.
+    Frame6.sameRow = true;
     Frame2.sameRow = true;
     for (forms::Control* c : std::initializer_list<forms::Control*>{&griffdornen, &sprühsystem, &elektroshock,
                                                                     &vergrößert, &schall, &enterhaken,
@@ -316,8 +316,7 @@ AccessoryPage::AccessoryPage(Wizard& wizard)
 
 void AccessoryPage::load() {
     // Reading page 3's position creates page 3 first when it does not exist.
-    setLeft(w_.form3().left());
-    setTop(w_.form3().top());
+    takePosition(w_.form3());
     griffdornen.setEnabled(false);
     sprühsystem.setEnabled(false);
     elektroshock.setEnabled(false);
@@ -335,20 +334,10 @@ void AccessoryPage::classSetUp() {
     Frame6.setCaption(key);
     // The heavy pistol takes its sheet from page 3, the others from page 2.
     const bool fromPage3 = key == "Schwere Pistole";
-    auto source = [&]() -> DesignSheet& {
-        if (fromPage3) return w_.form3();
-        return w_.form2();
-    };
-    pwn.setText(source().pwn.text());
-    snw.setText(source().snw.text());
-    pwr.setText(source().pwr.text());
-    trn.setText(source().trn.text());
-    trnkera.setText(w_.form2().trnkera.text());
-    gew.setText(source().gew.text());
-    cap.setText(source().cap.text());
-    lmm.setText(source().lmm.text());
-    hlt.setText(source().hlt.text());
-    kpd.setText(source().kpd.text());
+    if (fromPage3)
+        takeSetUpFields(w_.form3(), w_.form2());
+    else
+        takeSetUpFields(w_.form2(), w_.form2());
 
     for (Box box : row->shown) (this->*box).setVisible(true);
     for (Box box : row->disabled) (this->*box).setEnabled(false);
@@ -382,8 +371,7 @@ void AccessoryPage::applyLocksOfOtherPages() {
 }
 
 void AccessoryPage::onCommand2Click() {
-    w_.form12().setTop(top());
-    w_.form12().setLeft(left());
+    w_.form12().takePosition(*this);
     // A disabled hlt3 means an underbarrel accessory holds the mount.
     if (!hlt3.enabled()) {
         w_.form12().Check2.setValue(1);
@@ -402,8 +390,7 @@ void AccessoryPage::onCommand2Click() {
 }
 
 void AccessoryPage::onZurückClick() {
-    w_.form3().setTop(top());
-    w_.form3().setLeft(left());
+    w_.form3().takePosition(*this);
     w_.form3().show();
     w_.form4.unload();
 }

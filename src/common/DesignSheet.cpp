@@ -83,4 +83,17 @@ void DesignSheet::copyTo(DesignSheet& to, bool withTyp) const {
     to.hlt3.setText(hlt3.text());
 }
 
+void DesignSheet::takeSetUpFields(const DesignSheet& from, const DesignSheet& page2) {
+    pwn.setText(from.pwn.text());
+    snw.setText(from.snw.text());
+    pwr.setText(from.pwr.text());
+    trn.setText(from.trn.text());
+    trnkera.setText(page2.trnkera.text());
+    gew.setText(from.gew.text());
+    cap.setText(from.cap.text());
+    lmm.setText(from.lmm.text());
+    hlt.setText(from.hlt.text());
+    kpd.setText(from.kpd.text());
+}
+
 }  // namespace ferrolith

@@ -75,6 +75,10 @@ public:
     // without typ when the receiving page does not take it.
     void copyTo(DesignSheet& to, bool withTyp) const;
 
+    // The class set-up of pages 4 and 5 takes pwn, snw, pwr, trn, gew, cap,
+    // lmm, hlt and kpd from `from` and trnkera from page 2, in this order.
+    void takeSetUpFields(const DesignSheet& from, const DesignSheet& page2);
+
 private:
     forms::Form& form_;
 };

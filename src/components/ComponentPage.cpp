@@ -261,8 +261,7 @@ std::string ComponentPage::phrases() const {
 }
 
 void ComponentPage::onWeiter1Click() {
-    w_.form3().setTop(top());
-    w_.form3().setLeft(left());
+    w_.form3().takePosition(*this);
     w_.publishPhrases(2, phrases());
     copyTo(w_.form3(), true);
     w_.form3().show();
@@ -270,8 +269,7 @@ void ComponentPage::onWeiter1Click() {
 }
 
 void ComponentPage::onZurück1Click() {
-    w_.form1().setTop(top());
-    w_.form1().setLeft(left());
+    w_.form1().takePosition(*this);
     w_.form1().show();
     w_.form2.unload();
     // A new class gets later pages set up afresh for it.

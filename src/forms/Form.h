@@ -37,6 +37,11 @@ public:
     int top() const { return top_; }
     void setLeft(int left);
     void setTop(int top);
+    // Takes another window's place, so the row of pages stays in one spot.
+    void takePosition(const Form& other) {
+        setTop(other.top());
+        setLeft(other.left());
+    }
 
     // A window without a close box (the mount dialogs, the start window).
     bool closable = true;

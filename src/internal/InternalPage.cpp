@@ -62,6 +62,8 @@ InternalPage::InternalPage(Wizard& wizard)
       Command3(*this, "Command3", "&Zurück"),
       Command2(*this, "Command2", "&Weiter"),
       w_(wizard) {
+    // The page's frame stands right of the sheet, so the page stays low.
+    Frame4.sameRow = true;
     gas3.sameRow = true;
     gas4.sameRow = true;
     smartintern2.sameRow = true;
@@ -91,8 +93,7 @@ InternalPage::InternalPage(Wizard& wizard)
 }
 
 void InternalPage::load() {
-    setLeft(w_.form2().left());
-    setTop(w_.form2().top());
+    takePosition(w_.form2());
 
     // Page 4 gets this page's class key, FKE and DP as they stand; this is the
     // first touch of page 4 when it does not exist yet.
@@ -249,8 +250,7 @@ void InternalPage::onStimmClick() {
 
 void InternalPage::onCommand2Click() {
     AccessoryPage& page4 = w_.form4();
-    page4.setLeft(left());
-    page4.setTop(top());
+    page4.takePosition(*this);
     std::string phrases;
     for (const PricedOption& option : pricedOptions)
         if ((this->*option.box).value() == 1) phrases += option.phrase;
@@ -262,8 +262,7 @@ void InternalPage::onCommand2Click() {
 
 void InternalPage::onCommand3Click() {
     ComponentPage& page2 = w_.form2();
-    page2.setTop(top());
-    page2.setLeft(left());
+    page2.takePosition(*this);
     page2.show();
     w_.form3.unload();
 }

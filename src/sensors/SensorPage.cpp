@@ -132,6 +132,8 @@ SensorPage::SensorPage(Wizard& wizard)
       Zurück(*this, "Zurück", "&Zurück"),
       Command2(*this, "Command2", "&Weiter"),
       w_(wizard) {
+    // The page's frame stands right of the sheet, so the page stays low.
+    Frame1.sameRow = true;
     for (CheckBox* b : {&smartextern2, &v2, &v3, &licht, &guncam, &IR, &hochenergetisch}) b->sameRow = true;
     Command2.sameRow = true;
     Check1.setVisible(false);
@@ -155,27 +157,16 @@ SensorPage::SensorPage(Wizard& wizard)
 void SensorPage::load() {
     Wizard& w = w_;
     // Page 6 stands where page 5 stands; this creates it on a new design.
-    w.form5().setLeft(left());
-    w.form5().setTop(top());
+    w.form5().takePosition(*this);
 
     const std::string key = w.form1().typ.text();
     if (const WeaponClass* c = findClass(key)) {
         Frame1.setCaption(c->key);
         const bool heavy = key == "Schwere Pistole";
-        auto from = [&w, heavy]() -> DesignSheet& {
-            if (heavy) return w.form3();
-            return w.form2();
-        };
-        pwn.setText(from().pwn.text());
-        snw.setText(from().snw.text());
-        pwr.setText(from().pwr.text());
-        trn.setText(from().trn.text());
-        trnkera.setText(w.form2().trnkera.text());
-        gew.setText(from().gew.text());
-        cap.setText(from().cap.text());
-        lmm.setText(from().lmm.text());
-        hlt.setText(from().hlt.text());
-        kpd.setText(from().kpd.text());
+        if (heavy)
+            takeSetUpFields(w.form3(), w.form2());
+        else
+            takeSetUpFields(w.form2(), w.form2());
         if (heavy) fke.setText(w.form3().fke.text());
 
         if (key == "Holdout Pistole") {
@@ -206,8 +197,7 @@ CheckBox* SensorPage::loadedSmartintern() const {
 
 void SensorPage::onCommand2Click() {
     Wizard& w = w_;
-    w.form5().setTop(top());
-    w.form5().setLeft(left());
+    w.form5().takePosition(*this);
 
     std::string text;
     for (const Phrase& p : phrases)
@@ -225,8 +215,7 @@ void SensorPage::onCommand2Click() {
 
 void SensorPage::onZurückClick() {
     Wizard& w = w_;  // this page is unloaded below
-    w.form4().setTop(top());
-    w.form4().setLeft(left());
+    w.form4().takePosition(*this);
     w.form4().show();
     w.form12.unload();
     w.form5.unload();

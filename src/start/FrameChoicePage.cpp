@@ -58,8 +58,7 @@ void FrameChoicePage::onCommand1Click() {
     w_.form2().typ.setText(typ.text());
     w_.form2().fke.setText(fke.text());
     w_.form2().dp.setText(dp.text());
-    w_.form2().setTop(top());
-    w_.form2().setLeft(left());
+    w_.form2().takePosition(*this);
     hide();
 }
 

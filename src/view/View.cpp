@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,6 +127,25 @@ void fitFont(QWidget* w, const QSize& place) {
         font.setPointSizeF(size);
         w->setFont(font);
     }
+}
+
+// Marks a field of fixed width whose font follows the length of its text.
+constexpr const char* fitsTextProperty = "ferrolithFitsText";
+
+// A field at a fixed place shows its whole text: a text longer than the field
+// takes a smaller font, down to a still readable size; a shorter text gets
+// the container's font back.
+void fitFieldText(QLineEdit* line) {
+    QFont font = line->parentWidget() ? line->parentWidget()->font() : QApplication::font();
+    double size = font.pointSizeF();
+    if (size <= 0) return;
+    // Room for the text: the frame and the inner margin on either side.
+    const int room = line->width() - 2 * (line->hasFrame() ? 2 : 0) - 4;
+    while (size > 6.0 && QFontMetrics(font).horizontalAdvance(line->text()) > room) {
+        size -= 0.5;
+        font.setPointSizeF(size);
+    }
+    if (line->font() != font) line->setFont(font);
 }
 
 }  // namespace
@@ -293,7 +313,9 @@ void View::fitPages() {
     QSize size = pageSize_;
     for (auto& [form, state] : windows_) {
         if (!state.isPage) continue;
-        // Layouts of a window never shown keep hints from before the set-up.
+        // A window never shown keeps the size hints from before the set-up:
+        // its layouts do not hear of the changes inside its frames.
+        for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();
         for (QLayout* l : state.window->findChildren<QLayout*>()) l->invalidate();
         size = size.expandedTo(state.window->sizeHint());
     }
@@ -342,6 +364,7 @@ void View::syncControl(Control& control) {
             if (line->text() != text) {
                 line->setText(text);
                 line->setCursorPosition(0);
+                if (line->property(fitsTextProperty).toBool()) fitFieldText(line);
                 line->updateGeometry();
             }
         }
@@ -360,7 +383,7 @@ void View::syncControl(Control& control) {
         static_cast<QLabel*>(w)->setText(qs(control.caption()));
         break;
     case ControlKind::Frame:
-        static_cast<QGroupBox*>(w)->setTitle(qs(control.caption()));
+        if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(qs(control.caption()));
         break;
     case ControlKind::Button:
         static_cast<QPushButton*>(w)->setText(qs(control.caption()));
@@ -402,10 +425,13 @@ void View::build(Form& form, WindowState& state) {
     if (QMenuBar* bar = createMenuBar(form, state.context.get())) outer->setMenuBar(bar);
     auto* client = new QWidget;
     outer->addWidget(client);
-    if (form.clientTwips)
+    if (form.clientTwips) {
         layOutTwips(form, client);
-    else
+        // A page of fixed places stands in the middle of the shared page size.
+        outer->setAlignment(client, Qt::AlignCenter);
+    } else {
         layOutFlow(form, client);
+    }
     if (!state.isPage) outer->setSizeConstraint(QLayout::SetFixedSize);
     nameFields(form);
 }
@@ -508,8 +534,16 @@ QWidget* View::createWidget(Control& control, QObject* context) {
     }
     case ControlKind::Label:
         return new QLabel;
-    case ControlKind::Frame:
+    case ControlKind::Frame: {
+        // A frame placed with no height is a rule across its container.
+        if (control.twips && control.twips->height == 0) {
+            auto* rule = new QFrame;
+            rule->setFrameShape(QFrame::HLine);
+            rule->setFrameShadow(QFrame::Sunken);
+            return rule;
+        }
         return new QGroupBox;
+    }
     case ControlKind::Button: {
         auto& button = static_cast<forms::Button&>(control);
         auto* q = new QPushButton;
@@ -562,8 +596,12 @@ void View::layOutFlow(Form& form, QWidget* client) {
         grid->setVerticalSpacing(frame == sheetFrame ? 2 : 3);
         if (frame) grid->setContentsMargins(6, 4, 6, 4);
         std::vector<QWidget*> side;
+        // The buttons under a window's content keep to its bottom edge when
+        // the window is larger than its content.
+        const Row* bottomButtons = !frame && rows.size() > 1 && onlyButtons(rows.back()) ? &rows.back() : nullptr;
         int r = 0;
         for (const Row& row : rows) {
+            if (&row == bottomButtons) grid->setRowStretch(r++, 1);
             auto* line = new QHBoxLayout;
             line->setSpacing(frame == sheetFrame ? 4 : 6);
             const bool labelled = row.size() > 1 && row.front()->kind() == ControlKind::Label;
@@ -603,7 +641,7 @@ void View::layOutFlow(Form& form, QWidget* client) {
             column->addStretch(1);
             grid->addLayout(column, 0, 2, std::max(r, 1), 1);
         }
-        grid->setRowStretch(r, 1);
+        if (!bottomButtons) grid->setRowStretch(r, 1);
         grid->setColumnStretch(1, 1);
     }
 }
@@ -635,9 +673,20 @@ void View::layOutTwips(Form& form, QWidget* client) {
             w->adjustSize();
             continue;
         }
-        const QRect place = pixels(*c->twips);
+        const QRect wanted = pixels(*c->twips);
+        if (auto* rule = qobject_cast<QFrame*>(w); rule && rule->frameShape() == QFrame::HLine) {
+            rule->setGeometry(wanted.x(), wanted.y(), wanted.width(), 2);
+            continue;
+        }
+        // What reaches past its container is cut at the container's edge, so
+        // that a text fitted to its place is not cut in the middle.
+        const QRect inside = wanted.intersected(QRect(QPoint(), anchor->size()));
+        const QRect place = inside.isEmpty() ? wanted : inside;
         w->setGeometry(place);
-        if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            line->setProperty(fitsTextProperty, true);
+            fitFieldText(line);
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->pixmap().isNull()) {
                 label->setText(qs(c->caption()));
                 // Text drawn over a picture is light, to stand out on it.
@@ -648,14 +697,14 @@ void View::layOutTwips(Form& form, QWidget* client) {
                         label->setPalette(p);
                     }
                 }
-                fitFont(label, place.intersected(QRect(QPoint(), anchor->size())).size());
+                fitFont(label, place.size());
             } else {
                 label->setScaledContents(true);
                 pictures.emplace_back(anchor, place);
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             button->setText(qs(c->caption()));
-            fitFont(button, place.intersected(QRect(QPoint(), anchor->size())).size());
+            fitFont(button, place.size());
         }
     }
 }
