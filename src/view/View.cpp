@@ -393,7 +393,24 @@ void View::syncControl(Control& control) {
         break;
     }
     if (std::find(plainGroups_.begin(), plainGroups_.end(), &control) == plainGroups_.end())
-        w->setVisible(control.visible());
+        w->setVisible(control.kind() == ControlKind::Frame ? frameShown(control) : control.visible());
+    // A change inside untitled frames may empty them or fill them again.
+    for (const forms::Frame* f = control.frame(); f; f = f->frame()) {
+        auto b = bindings_.find(f);
+        if (b == bindings_.end() || !qobject_cast<QGroupBox*>(b->second.widget)) continue;
+        if (std::find(plainGroups_.begin(), plainGroups_.end(), f) == plainGroups_.end())
+            b->second.widget->setVisible(frameShown(*f));
+    }
+}
+
+// An untitled frame whose controls are all hidden would stand as an empty
+// box among the options; it is left out until one of them shows.
+bool View::frameShown(const Control& frame) const {
+    if (!frame.visible()) return false;
+    if (!frame.caption().empty() || frame.form().clientTwips) return true;
+    for (const Control* c : frame.form().controls())
+        if (c->frame() == &frame && c->visible() && (c->kind() != ControlKind::Frame || frameShown(*c))) return true;
+    return false;
 }
 
 // ---- building ------------------------------------------------------------

@@ -85,6 +85,7 @@ private:
     void syncForm(forms::Form& form, WindowState& state);
     void syncControl(forms::Control& control);
     void syncIfBound(forms::Control* control);
+    bool frameShown(const forms::Control& frame) const;
     void place(WindowState& state, QPoint framePos);
     void centre(forms::Form& form, WindowState& state);
     void keepOnScreen(forms::Form& form, WindowState& state);

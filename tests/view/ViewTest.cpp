@@ -2,9 +2,14 @@
 // reach the widgets without coming back, the ports are used, and no window
 // outlives its test.
 
+#include "accessories/AccessoryPage.h"
 #include "app/Wizard.h"
 #include "common/DesignSheet.h"
+#include "completion/CompletionPage.h"
 #include "components/ComponentPage.h"
+#include "internal/InternalPage.h"
+#include "sensors/MountDialog.h"
+#include "sensors/SensorPage.h"
 #include "forms/FakePorts.h"
 #include "forms/FormSlot.h"
 #include "start/FrameChoicePage.h"
@@ -25,6 +30,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -158,6 +166,103 @@ TEST_F(WizardView, SheetFieldsOfPage2AreNamedByTheirLabels) {
     // Page 2 takes page 1's place; 15 twips are one pixel.
     EXPECT_EQ(view->window(page2)->pos(), view->window(w.form1())->pos());
     EXPECT_EQ(page2.left(), w.form1().left());
+}
+
+// Clicks the push button or option named `name` in the window of `form`,
+// as the user does with the mouse.
+template <class T = QPushButton>
+void clickIn(View& view, forms::Form& form, const char* name) {
+    QWidget* window = view.window(form);
+    ASSERT_NE(window, nullptr) << form.name() << " has no window";
+    ASSERT_TRUE(window->isVisible()) << form.name() << " is not shown";
+    auto* button = window->findChild<T*>(QString::fromUtf8(name));
+    ASSERT_NE(button, nullptr) << form.name() << " has no " << name;
+    ASSERT_TRUE(button->isEnabled()) << name << " on " << form.name() << " is disabled";
+    QTest::mouseClick(button, Qt::LeftButton);
+    settle();
+}
+
+TEST_F(WizardView, WalkThroughTheWindowsSavesEighteenLines) {
+    const auto path = std::filesystem::temp_directory_path() / "ferrolith-view-walk.txt";
+    std::filesystem::remove(path);
+    saveDialog.answers.push_back(path.string());
+
+    clickIn(*view, w.frmAbout(), "cmdOK");
+    clickIn<QRadioButton>(*view, w.form1(), "Option9");  // "Sturmgewehr"
+    clickIn(*view, w.form1(), "Command1");
+    // Each page's window holds all its content: none is cut at the edge.
+    auto holdsItsContent = [this](forms::Form& page) {
+        QWidget* window = view->window(page);
+        EXPECT_GE(window->width(), window->sizeHint().width()) << page.name();
+        EXPECT_GE(window->height(), window->sizeHint().height()) << page.name();
+    };
+    holdsItsContent(w.form2());
+    clickIn(*view, w.form2(), "Weiter1");
+    holdsItsContent(w.form3());
+    clickIn(*view, w.form3(), "Command2");
+    holdsItsContent(w.form4());
+    clickIn(*view, w.form4(), "Command2");
+    clickIn(*view, w.form12(), "Command2");
+    ASSERT_TRUE(w.form5.loaded());
+    EXPECT_FALSE(view->window(w.form12())->isVisible());
+    clickIn(*view, w.form5(), "cmdSave");
+
+    ASSERT_EQ(saveDialog.filters.size(), 1u);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    int lines = 0;
+    for (std::size_t i = 0; (i = bytes.find("\r\n", i)) != std::string::npos; i += 2) ++lines;
+    EXPECT_EQ(lines, 18);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_TRUE(messages.shown.empty());
+    std::filesystem::remove(path);
+}
+
+TEST_F(WizardView, MountDialogLocksPage5AndItsChoiceEmptiesTheMountField) {
+    toPage1();
+    w.runtime().userClick(w.form1().option(9));  // "Sturmgewehr"
+    w.runtime().userClick(w.form1().Command1);
+    w.runtime().userClick(w.form2().Weiter1);
+    w.runtime().userClick(w.form3().Command2);
+    w.runtime().userClick(w.form4().Command2);
+    settle();
+    ferrolith::SensorPage& page5 = w.form12();
+    QWidget* page5Window = view->window(page5);
+    ASSERT_TRUE(page5Window->isVisible());
+    EXPECT_EQ(find<QLineEdit>(page5.hlt2)->text(), "Aufmontiert");
+
+    auto* item = find<QCheckBox>(page5.ultraschall);
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(item, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(item->checkState(), Qt::Checked);
+    ferrolith::MountDialog& dialog = page5.dialogOf(page5.ultraschall);
+    QWidget* dialogWindow = view->window(dialog);
+    ASSERT_NE(dialogWindow, nullptr);
+    EXPECT_TRUE(dialogWindow->isVisible());
+    EXPECT_FALSE(page5Window->isEnabled());
+
+    QTest::mouseClick(find<QCheckBox>(dialog.aufmontiert), Qt::LeftButton);
+    auto* ok = find<QPushButton>(dialog.ok);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "&OK");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    settle();
+
+    EXPECT_FALSE(dialogWindow->isVisible());
+    EXPECT_TRUE(page5Window->isEnabled());
+    EXPECT_TRUE(page5Window->isVisible());
+    EXPECT_EQ(find<QLineEdit>(page5.hlt2)->text(), "");
+
+    clickIn(*view, page5, "Command2");  // "&Weiter"
+    ASSERT_TRUE(w.form5.loaded());
+    ferrolith::CompletionPage& page6 = w.form5();
+    EXPECT_TRUE(view->window(page6)->isVisible());
+    QWidget* mount = view->widget(page6.hlt2);
+    ASSERT_NE(mount, nullptr);
+    EXPECT_TRUE(mount->isHidden());
+    EXPECT_FALSE(view->widget(page6.hlt3)->isHidden());
 }
 
 // A small form of every generic kind, outside the wizard.
