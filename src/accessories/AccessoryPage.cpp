@@ -380,7 +380,10 @@ void AccessoryPage::onCommand2Click() {
     }
     std::string phrases;
     for (const PhraseRow& row : phraseRows()) {
-        const bool counts = row.box ? (this->*row.box).value() == 1 : chosen(vergrößert.text());
+        // The enlarged clip counts only while it is bought: a size left in the
+        // list after the clip's untick is no modification.
+        const bool counts = row.box ? (this->*row.box).value() == 1
+                                    : ladestreifen.value() == 1 && chosen(vergrößert.text());
         if (counts) phrases += row.phrase;
     }
     w_.publishPhrases(4, std::move(phrases));

@@ -75,12 +75,14 @@ void CompletionPage::placeControls() {
     lblNamenEingeben.twips = TwipsRect{480, 1440, 1455, 255};
     lblTyp.twips = TwipsRect{3000, 840, 375, 255};
     typus.twips = TwipsRect{2280, 1080, 1695, 285};
+    typus.centred = true;
     lblTarnstufe.twips = TwipsRect{3960, 840, 855, 255};
     trn.twips = TwipsRect{4080, 1080, 255, 285};
     lblSlash.twips = TwipsRect{4320, 1080, 120, 255};
     trnkera.twips = TwipsRect{4440, 1080, 435, 285};
     lblFeuermodi.twips = TwipsRect{5160, 840, 855, 255};
     pwr.twips = TwipsRect{4920, 1080, 1335, 285};
+    pwr.centred = true;
     lblSchaden.twips = TwipsRect{6600, 840, 735, 255};
     pwn.twips = TwipsRect{6720, 1080, 255, 285};
     snw.twips = TwipsRect{6960, 1080, 615, 285};
@@ -142,8 +144,10 @@ void CompletionPage::onZurückClick() {
 }
 
 void CompletionPage::onCmdSaveClick() {
-    const auto path = runtime().saveDialog().askSavePath(saveFilter);
+    // While page 6 stays loaded the dialog offers the name chosen last time.
+    const auto path = runtime().saveDialog().askSavePath(saveFilter, lastSavePath_);
     if (!path || path->empty()) return;
+    lastSavePath_ = *path;
     const auto lines = fileLines();
     if (auto failure = designfile::writeReplacing(*path, designfile::encode(lines))) {
         runtime().messages().show("Die Datei \"" + *path + "\" konnte nicht gespeichert werden: " + *failure + ".",

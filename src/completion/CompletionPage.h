@@ -64,6 +64,7 @@ private:
     void placeControls();
 
     Wizard& w_;
+    std::string lastSavePath_;  // the file chosen in the last save from this page
 };
 
 }  // namespace ferrolith

@@ -159,6 +159,8 @@ public:
     // Read-only for the user, never for code.
     bool readOnly = true;
     bool multiLine = false;
+    // Shown centred in its box instead of left-aligned.
+    bool centred = false;
     // Characters the user may type; empty accepts anything.
     std::function<bool(char32_t)> acceptsChar;
     Handler onChange;

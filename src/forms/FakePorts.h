@@ -26,8 +26,9 @@ public:
 
 class FakeSaveDialog : public SaveDialogPort {
 public:
-    std::optional<std::string> askSavePath(const std::string& filter) override {
+    std::optional<std::string> askSavePath(const std::string& filter, const std::string& suggested) override {
         filters.push_back(filter);
+        suggestions.push_back(suggested);
         if (answers.empty()) return std::nullopt;
         auto answer = answers.front();
         answers.pop_front();
@@ -36,6 +37,7 @@ public:
     // The answers the user gives, in order; std::nullopt is a cancel.
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> filters;
+    std::vector<std::string> suggestions;
 };
 
 class FakeProgramEnd : public ProgramEndPort {

@@ -20,8 +20,9 @@ class SaveDialogPort {
 public:
     virtual ~SaveDialogPort() = default;
     // Asks for a file to save; the dialog itself asks before replacing a file.
-    // The filter reads "Description|pattern". Returns nothing on cancel.
-    virtual std::optional<std::string> askSavePath(const std::string& filter) = 0;
+    // The filter reads "Description|pattern"; `suggested` is the name offered
+    // at first (empty for none). Returns nothing on cancel.
+    virtual std::optional<std::string> askSavePath(const std::string& filter, const std::string& suggested) = 0;
 };
 
 class ProgramEndPort {

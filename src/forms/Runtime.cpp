@@ -13,7 +13,7 @@ struct SilentMessages : MessageBoxPort {
     void show(const std::string&, const std::string&, MessageIcon) override {}
 };
 struct NoSaveDialog : SaveDialogPort {
-    std::optional<std::string> askSavePath(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> askSavePath(const std::string&, const std::string&) override { return std::nullopt; }
 };
 SilentMessages silentMessages;
 NoSaveDialog noSaveDialog;

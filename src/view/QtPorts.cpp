@@ -32,9 +32,9 @@ QString qtFileFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-std::optional<std::string> QtSaveDialog::askSavePath(const std::string& filter) {
+std::optional<std::string> QtSaveDialog::askSavePath(const std::string& filter, const std::string& suggested) {
     const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Speichern unter"),
-                                                      QString(), qtFileFilter(filter));
+                                                      QString::fromStdString(suggested), qtFileFilter(filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }

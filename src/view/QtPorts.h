@@ -18,7 +18,7 @@ public:
 class QtSaveDialog : public forms::SaveDialogPort {
 public:
     // Qt's own dialog asks before an existing file is replaced.
-    std::optional<std::string> askSavePath(const std::string& filter) override;
+    std::optional<std::string> askSavePath(const std::string& filter, const std::string& suggested) override;
 };
 
 // Closes every window of the view and leaves the event loop.

@@ -508,6 +508,7 @@ QWidget* View::createWidget(Control& control, QObject* context) {
             return q;
         }
         QLineEdit* q = field.readOnly ? new FieldEdit : new QLineEdit;
+        if (field.centred) q->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         if (field.readOnly) {
             // Only code writes a locked field: no tab stop, shown on the
             // window's background.

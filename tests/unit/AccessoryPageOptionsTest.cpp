@@ -6,17 +6,15 @@
 #include "WalkHelpers.h"
 
 #include "accessories/AccessoryPage.h"
-#include "common/WeaponClass.h"
-#include "internal/InternalPage.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <map>
 #include <string>
 #include <vector>
 
 using ferrolith::AccessoryPage;
+using walk::click;
 
 namespace {
 
@@ -25,11 +23,9 @@ struct Sheet {
                 kpd = "0", fke = "2,5", dp = "130";
 };
 
-std::map<std::string, std::string> texts(const AccessoryPage& p) {
-    std::map<std::string, std::string> t;
-    for (const forms::TextField* f : {&p.typ, &p.pwn, &p.snw, &p.pwr, &p.trn, &p.trnkera, &p.gew, &p.cap, &p.lmm,
-                                      &p.Gurt, &p.hlt, &p.hlt2, &p.hlt3, &p.kpd, &p.fke, &p.dp})
-        t[f->name()] = f->text();
+// The sheet with the underbarrel mount's lock.
+walk::Sheet texts(const AccessoryPage& p) {
+    walk::Sheet t = walk::sheet(p);
     t["hlt3 enabled"] = p.hlt3.enabled() ? "1" : "0";
     return t;
 }
@@ -41,7 +37,7 @@ struct AccessoryPageFixture : ::testing::Test {
     // Chooses the class on page 1 and creates page 4 directly, then writes
     // the sheet that page 3's forward copy would bring.
     void open(const std::string& key, const Sheet& sheet = {}) {
-        s.w.runtime().userClick(s.w.form1().option(ferrolith::classIndex(key) + 1));
+        s.pickClass(key);
         p = &s.w.form4();
         s.w.form3().cap.setText(sheet.cap);
         p->pwn.setText(sheet.pwn);
@@ -56,7 +52,6 @@ struct AccessoryPageFixture : ::testing::Test {
         p->dp.setText(sheet.dp);
         s.messages.shown.clear();
     }
-    void click(forms::CheckBox& box) { s.w.runtime().userClick(box); }
     void pick(const std::string& item) { s.w.runtime().userPick(p->vergrößert, item); }
 };
 
@@ -117,19 +112,6 @@ TEST_F(AccessoryPageUnderbarrelMount, EachAccessoryChargesItsRowAndLocksTheOther
         EXPECT_EQ(p->dp.text(), "1000");
         for (forms::CheckBox* other : five) EXPECT_TRUE(other->enabled()) << other->name();
     }
-}
-
-TEST_F(AccessoryPageUnderbarrelMount, UnderbarrelWeightBelowZeroFkeWarnsAndRefundEnablesForward) {
-    open("Schwere Pistole", {.fke = "0"});
-    click(p->unterlaufgewicht);
-    EXPECT_EQ(p->fke.text(), "-0,25");
-    EXPECT_FALSE(p->Command2.enabled());
-    ASSERT_EQ(s.messages.shown.size(), 1u);
-    EXPECT_EQ(s.messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
-    click(p->unterlaufgewicht);
-    EXPECT_EQ(p->fke.text(), "0");
-    EXPECT_TRUE(p->Command2.enabled());
-    EXPECT_EQ(s.messages.shown.size(), 1u);
 }
 
 TEST_F(AccessoryPageUnderbarrelMount, UntickWritesUnterlaufWhateverTheFieldHeldBefore) {
@@ -319,17 +301,6 @@ TEST_F(AccessoryPageAutomaticMode, FullAutomaticFromPage2IsNeverRefunded) {
     EXPECT_EQ(p->dp.text(), "180");
 }
 
-TEST_F(AccessoryPageAutomaticMode, FkeBelowZeroDisablesForwardUntilUnticked) {
-    open("Maschinenpistole", {.pwr = "HM/SM", .fke = "0,5"});
-    click(p->automodus);
-    EXPECT_EQ(p->fke.text(), "-0,5");
-    EXPECT_FALSE(p->Command2.enabled());
-    EXPECT_EQ(s.messages.shown.size(), 1u);
-    click(p->automodus);
-    EXPECT_EQ(p->fke.text(), "0,5");
-    EXPECT_TRUE(p->Command2.enabled());
-}
-
 // ---------------------------------------------------------------- biometric group
 
 using AccessoryPageBiometricGroup = AccessoryPageFixture;
@@ -425,6 +396,31 @@ TEST_F(AccessoryPageSawnOff, TakesTheBarrelMountAndUntickWritesLauf) {
     EXPECT_EQ(p->dp.text(), "130");
     EXPECT_EQ(p->trn.text(), "3");
     EXPECT_EQ(p->gew.text(), "4,5");
+}
+
+// The FKE guard on page 4: a charge below 0 disables "&Weiter" and warns once,
+// the refund enables it again without a message.
+TEST_F(AccessoryPageFixture, FkeBelowZeroDisablesForwardUntilRefunded) {
+    open("Schwere Pistole", {.fke = "0"});
+    click(p->unterlaufgewicht);
+    EXPECT_EQ(p->fke.text(), "-0,25");
+    EXPECT_FALSE(p->Command2.enabled());
+    ASSERT_EQ(s.messages.shown.size(), 1u);
+    EXPECT_EQ(s.messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
+    click(p->unterlaufgewicht);
+    EXPECT_EQ(p->fke.text(), "0");
+    EXPECT_TRUE(p->Command2.enabled());
+    EXPECT_EQ(s.messages.shown.size(), 1u);
+
+    s.w.form4.unload();  // a page 4 set up for the next class
+    open("Maschinenpistole", {.pwr = "HM/SM", .fke = "0,5"});
+    click(p->automodus);
+    EXPECT_EQ(p->fke.text(), "-0,5");
+    EXPECT_FALSE(p->Command2.enabled());
+    EXPECT_EQ(s.messages.shown.size(), 1u);
+    click(p->automodus);
+    EXPECT_EQ(p->fke.text(), "0,5");
+    EXPECT_TRUE(p->Command2.enabled());
 }
 
 // ---------------------------------------------------------------- every box

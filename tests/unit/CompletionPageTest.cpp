@@ -1,15 +1,8 @@
-// Page 6: type and name from page 1's class, the price, back, "&Neu", the end
-// of the program, the name filter, and the saved 18-line file through the
+// Page 6: type and name from page 1's class, the price, back, "&Neu", the
+// name filter, and the saved 18-line file through the
 // save dialog. The sheet is filled the way page 5's forward copy fills it.
 
 #include "WalkHelpers.h"
-
-#include "accessories/AccessoryPage.h"
-#include "completion/CompletionPage.h"
-#include "components/ComponentPage.h"
-#include "internal/InternalPage.h"
-#include "sensors/MountDialog.h"
-#include "sensors/SensorPage.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +12,6 @@
 #include <iterator>
 #include <string>
 #include <sys/resource.h>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -27,10 +19,7 @@ using ferrolith::CompletionPage;
 
 namespace {
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using walk::readBytes;
 
 // The lines of a saved file, split at CR LF.
 std::vector<std::string> readLines(const fs::path& path) {
@@ -82,14 +71,6 @@ struct Sheet {
 
 class CompletionPageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("completion-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Chooses the class (1..14) on page 1 and creates page 6, as the first
     // append to the modification list would.
     CompletionPage& page6For(int option) {
@@ -103,43 +84,11 @@ protected:
     }
 
     walk::Session s;
-    fs::path dir;
+    walk::TempDir temp{"completion"};
+    const fs::path& dir = temp.path;
 };
-
-// Records the order in which forms are unloaded.
-struct UnloadRecorder : forms::RuntimeObserver {
-    void formUnloaded(forms::Form& form) override { names.push_back(form.name()); }
-    std::vector<std::string> names;
-};
-
-struct ClassName {
-    int option;
-    const char* typus;
-    const char* name;
-};
-
-class CompletionPageSetUp : public CompletionPageTest, public ::testing::WithParamInterface<ClassName> {};
 
 }  // namespace
-
-TEST_P(CompletionPageSetUp, ShowsTheClassAndItsDefaultName) {
-    CompletionPage& p = page6For(GetParam().option);
-    EXPECT_EQ(p.typus.text(), GetParam().typus);
-    EXPECT_EQ(p.waffenname.text(), GetParam().name);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CompletionPageAllClasses, CompletionPageSetUp,
-    ::testing::Values(ClassName{1, "Holdout Pistole", "Holdout Pistole #1"},
-                      ClassName{2, "Leichte Pistole", "Leichte Pistole #1"},
-                      ClassName{3, "Automatische Pistole", "Automatische Pistole #1"},
-                      ClassName{4, "Schwere Pistole", "Schwere Pistole #1"},
-                      ClassName{5, "Maschinenpistole", "Maschinenpistole #1"},
-                      ClassName{6, "Schrotflinte", "Schrotflinte #1"}, ClassName{7, "Taser", "Taser #1"},
-                      ClassName{8, "Sportgewehr", "Sportgewehr #1"}, ClassName{9, "Sturmgewehr", "Sturmgewehr #1"},
-                      ClassName{10, "Scharfschützengewehr", "Scharfschützengewehr #1"},
-                      ClassName{11, "LMG", "LMG #1"}, ClassName{12, "MMG", "MMG #1"},
-                      ClassName{13, "SMG", "SMG #1"}, ClassName{14, "Sturmkanone", "Sturmkanone #1"}));
 
 TEST_F(CompletionPageTest, WithoutAClassTheSetUpWritesNoTypeOrName) {
     CompletionPage& p = s.w.form5();
@@ -239,7 +188,7 @@ TEST_F(CompletionPageTest, NewUnloadsTheDesignPagesInOrderAndShowsPage1WithItsCh
     s.w.runtime().userType(p.waffenname, "Eigener Name");
     p.show();
 
-    UnloadRecorder unloaded;
+    walk::UnloadRecorder unloaded;
     s.w.runtime().setObserver(&unloaded);
     s.w.runtime().userClick(p.Command1);
     s.w.runtime().setObserver(nullptr);
@@ -262,17 +211,6 @@ TEST_F(CompletionPageTest, NewUnloadsTheDesignPagesInOrderAndShowsPage1WithItsCh
     EXPECT_EQ(again.Text1.text(), "Rahmen");
     EXPECT_EQ(again.waffenname.text(), "Sturmkanone #1");
     EXPECT_EQ(again.typus.text(), "Sturmkanone");
-}
-
-TEST_F(CompletionPageTest, EndButtonAndCloseBoxEndTheProgram) {
-    CompletionPage& p = page6For(3);
-    s.w.runtime().userClick(p.beenden);
-    EXPECT_EQ(s.end.ends, 1);
-
-    walk::Session other;
-    other.w.runtime().userClick(other.w.form1().option(3));
-    other.w.runtime().userClose(other.w.form5());
-    EXPECT_EQ(other.end.ends, 1);
 }
 
 TEST_F(CompletionPageTest, SavesTheWholeFileInWindows1252WithCrLf) {

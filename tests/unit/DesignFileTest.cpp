@@ -3,6 +3,8 @@
 // failures that leave no stray file behind. Page 6's tests cover the whole
 // file and a write that breaks off.
 
+#include "WalkHelpers.h"
+
 #include "completion/Cp1252.h"
 #include "completion/DesignFile.h"
 
@@ -10,9 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -20,10 +20,7 @@ using namespace ferrolith;
 
 namespace {
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using walk::readBytes;
 
 void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -31,21 +28,14 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
 
 class DesignFileWrite : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("designfile-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
         return names;
     }
 
-    fs::path dir;
+    walk::TempDir temp{"designfile"};
+    const fs::path& dir = temp.path;
 };
 
 }  // namespace

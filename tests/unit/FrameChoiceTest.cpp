@@ -1,28 +1,24 @@
 // The start window and page 1: the class choice writes the class's texts,
 // "&Weiter" waits for a choice, and the menu and the close box behave.
 
-#include "app/Wizard.h"
-#include "forms/FakePorts.h"
-#include "start/FrameChoicePage.h"
-#include "start/StartWindow.h"
+#include "WalkHelpers.h"
 
 #include <gtest/gtest.h>
 
 using namespace ferrolith;
 
 namespace {
-struct StartFixture : ::testing::Test {
-    Wizard w;
-    forms::FakeMessageBox messages;
-    forms::FakeSaveDialog saveDialog;
-    forms::FakeProgramEnd end;
-    void SetUp() override {
-        w.runtime().setPorts(&messages, &saveDialog, &end);
-        w.start();
-    }
+struct StartWindowTest : ::testing::Test {
+    walk::Session s{false};
+    Wizard& w = s.w;
+    forms::FakeProgramEnd& end = s.end;
 };
-using StartWindowTest = StartFixture;
-using FrameChoiceTest = StartFixture;
+struct FrameChoiceTest : ::testing::Test {
+    walk::Session s;
+    Wizard& w = s.w;
+    forms::FakeMessageBox& messages = s.messages;
+    forms::FakeProgramEnd& end = s.end;
+};
 }  // namespace
 
 TEST_F(StartWindowTest, OkOpensPageOneAndClosesForGood) {
@@ -44,10 +40,9 @@ TEST_F(StartWindowTest, EscAndEnterActAsOk) {
     EXPECT_TRUE(w.form1().shown());
     EXPECT_EQ(end.ends, 0);
 
-    Wizard other;
-    other.start();
-    other.runtime().userKey(other.frmAbout(), false);
-    EXPECT_TRUE(other.form1().shown());
+    walk::Session other{false};
+    other.w.runtime().userKey(other.w.frmAbout(), false);
+    EXPECT_TRUE(other.w.form1().shown());
 }
 
 TEST_F(StartWindowTest, HasNoCloseBox) {
@@ -63,11 +58,10 @@ struct ClassTexts {
     const char* dp;
 };
 
-class FrameChoiceClasses : public StartFixture, public ::testing::WithParamInterface<ClassTexts> {};
+class FrameChoiceClasses : public FrameChoiceTest, public ::testing::WithParamInterface<ClassTexts> {};
 
 TEST_P(FrameChoiceClasses, ChoosingAClassWritesItsTextsAndEnablesWeiter) {
     const ClassTexts& c = GetParam();
-    w.runtime().userClick(w.frmAbout().cmdOK);
     FrameChoicePage& page = w.form1();
     w.runtime().userClick(page.option(c.option));
     EXPECT_EQ(page.fke.text(), c.fke);
@@ -96,7 +90,6 @@ INSTANTIATE_TEST_SUITE_P(AllClasses, FrameChoiceClasses,
                                            ClassTexts{14, "Sturmkanone", "4", "1400"}));
 
 TEST_F(FrameChoiceTest, HoldoutKeyStandsUnderTheHyphenatedCaption) {
-    w.runtime().userClick(w.frmAbout().cmdOK);
     FrameChoicePage& page = w.form1();
     EXPECT_EQ(page.option(1).caption(), "Hold-Out Pistole                ( FKE: 1  |  DP: 25 )");
     EXPECT_EQ(page.option(6).caption(), "Schrotflinte                       ( FKE: 2,5  |  DP:130 )");
@@ -106,7 +99,6 @@ TEST_F(FrameChoiceTest, HoldoutKeyStandsUnderTheHyphenatedCaption) {
 }
 
 TEST_F(FrameChoiceTest, ChoosingAnotherClassClearsTheFirst) {
-    w.runtime().userClick(w.frmAbout().cmdOK);
     FrameChoicePage& page = w.form1();
     w.runtime().userClick(page.option(11));
     w.runtime().userClick(page.option(2));
@@ -116,7 +108,6 @@ TEST_F(FrameChoiceTest, ChoosingAnotherClassClearsTheFirst) {
 }
 
 TEST_F(FrameChoiceTest, InfoShowsTheCreditBoxAndChangesNothing) {
-    w.runtime().userClick(w.frmAbout().cmdOK);
     FrameChoicePage& page = w.form1();
     w.runtime().userClick(page.option(4));
     w.runtime().userClick(page.info);
@@ -133,15 +124,10 @@ TEST_F(FrameChoiceTest, InfoShowsTheCreditBoxAndChangesNothing) {
 }
 
 TEST_F(FrameChoiceTest, BeendenAndTheCloseBoxEndTheProgram) {
-    w.runtime().userClick(w.frmAbout().cmdOK);
     w.runtime().userClick(w.form1().mnuSubBeenden);
     EXPECT_EQ(end.ends, 1);
 
-    Wizard other;
-    forms::FakeProgramEnd otherEnd;
-    other.runtime().setPorts(nullptr, nullptr, &otherEnd);
-    other.start();
-    other.runtime().userClick(other.frmAbout().cmdOK);
-    other.runtime().userClose(other.form1());
-    EXPECT_EQ(otherEnd.ends, 1);
+    walk::Session other;
+    other.w.runtime().userClose(other.w.form1());
+    EXPECT_EQ(other.end.ends, 1);
 }

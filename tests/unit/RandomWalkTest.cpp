@@ -164,17 +164,6 @@ TEST(RandomWalk, ThousandsOfUserActionsKeepTheDesignSound) {
 
 namespace {
 
-using SheetTexts = std::map<std::string, std::string>;
-
-const char* const sheetFields[] = {"typ", "pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap",
-                                   "lmm", "Gurt", "hlt", "hlt2", "hlt3", "kpd", "fke", "dp"};
-
-SheetTexts sheetOf(const forms::Form& page) {
-    SheetTexts texts;
-    for (const char* name : sheetFields) texts[name] = page.field(name).text();
-    return texts;
-}
-
 // Texts that an untick does not give back by design, with the reason.
 struct OneWay {
     const char* field;
@@ -275,7 +264,7 @@ TEST(RandomWalk, UntickingWhatAPageWalkTickedRestoresTheArrivalSheet) {
                               : i == 2 ? static_cast<forms::Form&>(w.form4())
                                        : static_cast<forms::Form&>(w.form12());
             ASSERT_TRUE(page.shown()) << "class " << option << " page " << page.name();
-            const SheetTexts arrival = sheetOf(page);
+            const walk::Sheet arrival = walk::sheet(dynamic_cast<const ferrolith::DesignSheet&>(page));
             auto ticked = tickAround(w, page, rng, 1 + static_cast<int>(rng() % 12));
             std::set<std::string> names;
             std::string trail;
@@ -291,8 +280,9 @@ TEST(RandomWalk, UntickingWhatAPageWalkTickedRestoresTheArrivalSheet) {
                 w.runtime().userClick(**it);
                 answerDialog(w, rng);
             }
-            const SheetTexts back = sheetOf(page);
-            for (const char* field : sheetFields) {
+            const walk::Sheet back = walk::sheet(dynamic_cast<const ferrolith::DesignSheet&>(page));
+            for (const auto& entry : arrival) {
+                const std::string& field = entry.first;
                 bool oneWay = false;
                 for (const OneWay& o : oneWayTexts)
                     if (std::string(o.field) == field && anyTicked(names, o.boxes)) oneWay = true;

@@ -17,6 +17,8 @@
 #include <iterator>
 
 using walk::click;
+using walk::forwardToPage6;
+using walk::readBytes;
 using walk::Session;
 
 namespace {
@@ -51,19 +53,6 @@ std::filesystem::path tempFile(const std::string& name) {
     auto dir = std::filesystem::temp_directory_path() / "ferrolith-road-test";
     std::filesystem::create_directories(dir);
     return dir / name;
-}
-
-std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Walks forward from page 2 to page 6 without ticking anything.
-void forwardToPage6(ferrolith::Wizard& w) {
-    click(w.form2(), "Weiter1");
-    click(w.form3(), "Command2");
-    click(w.form4(), "Command2");
-    click(w.form12(), "Command2");
 }
 
 class RoadPerClass : public ::testing::TestWithParam<RoadClass> {};
@@ -211,4 +200,41 @@ TEST(Road, BeendenOnPageSixEndsTheProgram) {
     forwardToPage6(s.w);
     click(s.w.form5(), "beenden");
     EXPECT_EQ(s.end.ends, 1);
+}
+
+TEST(Road, EnlargedClipIsListedOnlyWhileItIsBought) {
+    Session s;
+    s.chooseClass(9);  // Sturmgewehr, "Streifen" with capacity 30
+    auto& w = s.w;
+    click(w.form2(), "Weiter1");
+    click(w.form3(), "Command2");
+    ferrolith::AccessoryPage& page4 = w.form4();
+    w.runtime().userPick(page4.vergrößert, "40");
+    ASSERT_EQ(page4.ladestreifen.value(), 1);
+    EXPECT_EQ(page4.dp.text(), "235");  // 225 + (40 - 30)
+    click(page4, "Command2");
+    EXPECT_EQ(w.form5.ifLoaded() ? w.form5().Text1.text() : std::string(),
+              "Rahmen, Feuermodus (HM/SM/AM), vergrößerter Ladestreifen");
+
+    click(w.form12(), "Zurück");
+    w.runtime().userClick(page4.ladestreifen);  // the size stays in the list
+    EXPECT_EQ(page4.dp.text(), "225");
+    click(page4, "Command2");
+    click(w.form12(), "Command2");
+    EXPECT_EQ(w.form5().Text1.text(), "Rahmen, Feuermodus (HM/SM/AM)");
+}
+
+TEST(Road, SaveDialogOffersTheLastFileWhilePageSixStaysLoaded) {
+    Session s;
+    s.chooseClass(11);
+    auto& w = s.w;
+    forwardToPage6(w);
+    auto path = tempFile("offered.txt");
+    s.saveDialog.answers = {path.string(), std::nullopt};
+    click(w.form5(), "cmdSave");
+    click(w.form5(), "cmdSave");  // cancelled: nothing written, nothing forgotten
+    ASSERT_EQ(s.saveDialog.suggestions.size(), 2u);
+    EXPECT_EQ(s.saveDialog.suggestions[0], "");
+    EXPECT_EQ(s.saveDialog.suggestions[1], path.string());
+    EXPECT_EQ(s.saveDialog.filters[0], "Textdateien (*.txt)|*.txt");
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Helpers for tests that walk the wizard as a user does, through the same
-// runtime calls the view makes.
+// runtime calls the view makes, and for reading what a walk left behind.
 
 #include "accessories/AccessoryPage.h"
 #include "app/Wizard.h"
+#include "common/DesignSheet.h"
+#include "common/WeaponClass.h"
 #include "completion/CompletionPage.h"
 #include "components/ComponentPage.h"
 #include "internal/InternalPage.h"
@@ -16,7 +18,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
 
 namespace walk {
 
@@ -40,23 +50,115 @@ inline void tick(forms::Form& form, const std::string& boxName) {
     form.runtime().userClick(form.check(boxName));
 }
 
-// A wizard with recording ports, opened to page 1.
+// A user's click on a box or a button, through its form's runtime.
+inline void click(forms::CheckBox& box) { box.form().runtime().userClick(box); }
+inline void click(forms::Button& button) { button.form().runtime().userClick(button); }
+
+// Page 1's option number (1..14) of a class key.
+inline int option(std::string_view key) { return ferrolith::classIndex(key) + 1; }
+
+// The sixteen sheet fields of a page, by name.
+using Sheet = std::map<std::string, std::string>;
+
+inline Sheet sheet(const ferrolith::DesignSheet& p) {
+    Sheet t;
+    for (const forms::TextField* f : {&p.typ, &p.pwn, &p.snw, &p.pwr, &p.trn, &p.trnkera, &p.gew, &p.cap, &p.lmm,
+                                      &p.Gurt, &p.hlt, &p.hlt2, &p.hlt3, &p.kpd, &p.fke, &p.dp})
+        t[f->name()] = f->text();
+    return t;
+}
+
+// Records the order in which forms are unloaded.
+struct UnloadRecorder : forms::RuntimeObserver {
+    void formUnloaded(forms::Form& form) override { names.push_back(form.name()); }
+    std::vector<std::string> names;
+};
+
+inline std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A fresh folder for one test, named after it, removed at the end.
+struct TempDir {
+    std::filesystem::path path;
+    explicit TempDir(const std::string& prefix)
+        : path(std::filesystem::temp_directory_path() /
+               (prefix + "-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~TempDir() { std::filesystem::remove_all(path); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+};
+
+// Walks forward from page 2 to page 6 without ticking anything.
+inline void forwardToPage6(ferrolith::Wizard& w) {
+    click(w.form2(), "Weiter1");
+    click(w.form3(), "Command2");
+    click(w.form4(), "Command2");
+    click(w.form12(), "Command2");
+}
+
+// A wizard with recording ports, opened to page 1 (or left at the start window).
 struct Session {
     ferrolith::Wizard w;
     forms::FakeMessageBox messages;
     forms::FakeSaveDialog saveDialog;
     forms::FakeProgramEnd end;
 
-    Session() {
+    // Past the start window ("OK") unless told to stay there.
+    explicit Session(bool pastStartWindow = true) {
         w.runtime().setPorts(&messages, &saveDialog, &end);
         w.start();
-        w.runtime().userClick(w.frmAbout().cmdOK);
+        if (pastStartWindow) w.runtime().userClick(w.frmAbout().cmdOK);
     }
 
     // Picks the class on page 1 (1..14) and goes forward to page 2.
     void chooseClass(int option) {
         w.runtime().userClick(w.form1().option(option));
         w.runtime().userClick(w.form1().Command1);
+    }
+    void chooseClass(std::string_view key) { chooseClass(option(key)); }
+    // Picks the class on page 1 and stays there.
+    void pickClass(std::string_view key) { w.runtime().userClick(w.form1().option(option(key))); }
+};
+
+// Page 5 created directly after a class choice on page 1, with the sheet
+// trn 6, gew 2,75, fke 2, dp 500 that page 4's forward copy would bring.
+struct Page5Walk : ::testing::Test {
+    Session s;
+    ferrolith::Wizard& w = s.w;
+    forms::FakeMessageBox& messages = s.messages;
+    ferrolith::SensorPage* p = nullptr;
+
+    void open(int classOption = option("Sturmgewehr")) {
+        w.runtime().userClick(w.form1().option(classOption));
+        p = &w.form12();
+        p->trn.setText("6");
+        p->gew.setText("2,75");
+        p->fke.setText("2");
+        p->dp.setText("500");
+        p->show();
+    }
+    // The dialog that belongs to an item, as the item table pairs them.
+    ferrolith::MountDialog& dialog(const forms::CheckBox& item) {
+        const std::string n = item.name();
+        if (n == "entfernungsmesser") return w.form6();
+        if (n == "laserziel") return w.form7();
+        if (n == "ultraschall") return w.form8();
+        if (n == "smartextern") return w.form9();
+        if (n == "laser") return w.form10();
+        return w.form11();
+    }
+    // Ticks an item and confirms it on the top or the underbarrel mount.
+    void mount(forms::CheckBox& item, bool top = true) {
+        click(item);
+        ferrolith::MountDialog& d = dialog(item);
+        click(top ? d.aufmontiert : d.unterlauf);
+        click(d.ok);
     }
 };
 
