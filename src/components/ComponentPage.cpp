@@ -184,6 +184,15 @@ ComponentPage::ComponentPage(Wizard& wizard)
             auto* list = static_cast<ListBox*>(c);
             list->onClick = [this, g, list] { onLevelListClick(*g, *list); };
         }
+        // A click on a visible level label shows its list beside it.
+        for (forms::Control* c : controls()) {
+            if (c->kind() != forms::ControlKind::Label || c->name().rfind(g->labelPrefix, 0) != 0) continue;
+            auto* label = static_cast<forms::Label*>(c);
+            ListBox& list = this->list(g->listPrefix + label->name().substr(std::string(g->labelPrefix).size()));
+            label->onClick = [label, &list] {
+                if (label->visible()) list.setVisible(true);
+            };
+        }
     }
 
     Weiter1.onClick = [this] { onWeiter1Click(); };

@@ -86,6 +86,7 @@ class Label : public Control {
 public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::Label; }
+    Handler onClick;
 };
 
 // A picture of our own resources, named by its resource path.

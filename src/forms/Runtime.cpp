@@ -86,6 +86,13 @@ void Runtime::userClick(MenuItem& item) {
     });
 }
 
+void Runtime::userClick(Label& label) {
+    if (!label.acceptsInput()) return;
+    dispatch(label.name(), [&label] {
+        if (label.onClick) label.onClick();
+    });
+}
+
 void Runtime::userPick(ListBox& list, const std::string& item) {
     if (!list.acceptsInput()) return;
     if (std::find(list.items().begin(), list.items().end(), item) == list.items().end()) return;

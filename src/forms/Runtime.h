@@ -43,6 +43,7 @@ public:
     void userClick(Button& button);
     void userClick(Frame& frame);
     void userClick(MenuItem& item);
+    void userClick(Label& label);
     void userPick(ListBox& list, const std::string& item);
     void userType(TextField& field, const std::string& text);
     void userMouseMove(Control& control);

@@ -550,8 +550,12 @@ QWidget* View::createWidget(Control& control, QObject* context) {
         });
         return q;
     }
-    case ControlKind::Label:
-        return new QLabel;
+    case ControlKind::Label: {
+        auto* q = new QLabel;
+        // A click on a label with a handler goes to the model.
+        if (static_cast<forms::Label&>(control).onClick) q->installEventFilter(this);
+        return q;
+    }
     case ControlKind::Frame: {
         // A frame placed with no height is a rule across its container.
         if (control.twips && control.twips->height == 0) {
@@ -771,10 +775,13 @@ bool View::eventFilter(QObject* watched, QEvent* event) {
         auto it = controlOf_.find(watched);
         if (it != controlOf_.end()) {
             Control* c = it->second;
-            if (type == QEvent::MouseMove)
+            if (c->kind() == ControlKind::Label) {
+                if (type == QEvent::MouseButtonPress) runtime_.userClick(static_cast<forms::Label&>(*c));
+            } else if (type == QEvent::MouseMove) {
                 runtime_.userMouseMove(*c);
-            else
+            } else {
                 runtime_.userMouseDown(*c);
+            }
         }
     }
     return QObject::eventFilter(watched, event);

@@ -238,3 +238,19 @@ TEST(Road, SaveDialogOffersTheLastFileWhilePageSixStaysLoaded) {
     EXPECT_EQ(s.saveDialog.suggestions[1], path.string());
     EXPECT_EQ(s.saveDialog.filters[0], "Textdateien (*.txt)|*.txt");
 }
+
+TEST(Road, LevelLabelClickShowsItsList) {
+    Session s;
+    s.chooseClass(9);  // Sturmgewehr: weight up to 8 levels, increased FKE up to 1
+    auto& page2 = s.w.form2();
+    forms::Label& label = static_cast<forms::Label&>(*page2.find("gewicht8"));
+    forms::ListBox& list = page2.list("gewichtstufe8");
+    ASSERT_TRUE(label.visible());
+    list.setVisible(false);  // as if something had hidden the list
+    s.w.runtime().userClick(label);
+    EXPECT_TRUE(list.visible());
+    // A hidden label takes no click, so its list stays hidden.
+    forms::Label& hidden = static_cast<forms::Label&>(*page2.find("gewicht16"));
+    s.w.runtime().userClick(hidden);
+    EXPECT_FALSE(page2.list("gewichtstufe16").visible());
+}
