@@ -40,8 +40,7 @@ struct AccessoryPageWalk : ::testing::Test {
     // Walks from page 1 through pages 2 and 3 to page 4, as the user does.
     void walkToPage4(const std::string& key) {
         s.chooseClass(key);
-        walk::click(s.w.form2(), "Weiter1");
-        walk::click(s.w.form3(), "Command2");
+        walk::forwardTo(s.w, 4);
         ASSERT_TRUE(s.w.form4().shown());
         ASSERT_EQ(s.w.form4().typ.text(), key);
     }
@@ -291,29 +290,13 @@ TEST_F(AccessoryPageForward, SizeLeftInTheListAfterTheUntickIsNotListed) {
     EXPECT_EQ(s.w.modifications.phrases(4), "");
 }
 
-TEST_F(AccessoryPageForward, GoingForwardAgainReplacesThePagePhrases) {
-    chooseOnly("LMG");
-    AccessoryPage& p = s.w.form4();
-    p.fke.setText("4");
-    s.w.runtime().userClick(p.zweibein);
-    s.w.runtime().userClick(p.Command2);
-    s.w.runtime().userClick(p.Command2);
-    EXPECT_EQ(s.w.modifications.phrases(4), ", Zweibein");
-    const std::string list = s.w.form5().Text1.text();
-    EXPECT_EQ(list.find(", Zweibein"), list.rfind(", Zweibein"));
-}
-
 TEST_F(AccessoryPageForward, TakenUnderbarrelMountIsHandedToPage5AndTheDialogs) {
     chooseOnly("Sturmgewehr");
     AccessoryPage& p = s.w.form4();
     p.fke.setText("3");
     s.w.runtime().userClick(p.zweibein);
     s.w.runtime().userClick(p.Command2);
-    ferrolith::SensorPage& p5 = s.w.form12();
-    EXPECT_EQ(p5.Check2.value(), 1);
-    EXPECT_EQ(p5.hlt3.text(), "");
-    EXPECT_FALSE(p5.hlt3.enabled());
-    for (auto* dialog : s.w.dialogs()) EXPECT_FALSE((*dialog)().unterlauf.enabled()) << (*dialog)().name();
+    walk::expectUnderbarrelTaken(s.w);
     EXPECT_EQ(s.w.modifications.phrases(4), ", Zweibein");
 }
 

@@ -226,25 +226,6 @@ TEST_F(ComponentPageTest, HoldoutDefaultsLeaveKlappAndHmShownButLocked) {
     EXPECT_TRUE(p.lade1.enabled());
 }
 
-TEST_F(ComponentPageTest, DefaultsAreRefundedInFullAfterPageOnesCopy) {
-    arrive("Sturmgewehr");
-    EXPECT_EQ(page().modus.value(), 1);
-    click("modus6");
-    EXPECT_EQ(page().dp.text(), "0");
-    EXPECT_EQ(page().fke.text(), "5");
-    EXPECT_EQ(page().gew.text(), "5");
-    EXPECT_EQ(page().pwr.text(), " - ");
-}
-
-TEST_F(ComponentPageTest, LmgUntickingItsDefaultModeRefundsIt) {
-    arrive("LMG");
-    click("modus5");
-    EXPECT_EQ(page().pwr.text(), " - ");
-    EXPECT_EQ(page().dp.text(), "205");
-    EXPECT_EQ(page().fke.text(), "6");
-    EXPECT_EQ(page().gew.text(), "11");
-}
-
 TEST_F(ComponentPageTest, UnknownClassKeyLeavesThePageAsDesigned) {
     s.w.form1().typ.setText("Pistole");
     ComponentPage& p = s.w.form2();
@@ -315,17 +296,6 @@ TEST_F(ComponentPageTest, ForwardWithNothingTickedCreatesNoPageSix) {
     expectNoFault();
     EXPECT_TRUE(s.w.form3.loaded());
     EXPECT_FALSE(s.w.form5.loaded());
-}
-
-TEST_F(ComponentPageTest, ForwardAgainReplacesPageTwosPhrases) {
-    arrive("Sportgewehr");
-    walk::click(page(), "Weiter1");
-    walk::click(s.w.form3(), "Command3");
-    ASSERT_TRUE(page().shown());
-    click("zerlegbar");
-    walk::click(page(), "Weiter1");
-    EXPECT_EQ(s.w.form5().Text1.text(),
-              "Rahmen, Feuermodus (HM), Lademechanismus (Magazin), zerlegbar");
 }
 
 TEST_F(ComponentPageTest, BackShowsPageOneAndUnloadsTheDesignPages) {
@@ -567,11 +537,37 @@ INSTANTIATE_TEST_SUITE_P(ComponentPageCapacityItems, ComponentPageCapacity, ::te
 
 // ---- fire modes: locks and page 4's silencer ---------------------------------------------
 
+// Unticking the class's default mode refunds it in full, from page 1's copy on.
+struct DefaultModeRow {
+    const char* key;
+    const char* mode;
+    const char* dp;
+    const char* fke;
+    const char* gew;
+};
+
+class ComponentPageDefaultMode : public ComponentPageTest, public ::testing::WithParamInterface<DefaultModeRow> {};
+
+TEST_P(ComponentPageDefaultMode, UntickRefundsItInFull) {
+    const DefaultModeRow& r = GetParam();
+    ComponentPage& p = arrive(r.key);
+    EXPECT_EQ(p.modus.value(), 1);
+    click(r.mode);
+    EXPECT_EQ(p.pwr.text(), " - ");
+    EXPECT_EQ(p.dp.text(), r.dp);
+    EXPECT_EQ(p.fke.text(), r.fke);
+    EXPECT_EQ(p.gew.text(), r.gew);
+}
+
+INSTANTIATE_TEST_SUITE_P(ComponentPageFireModes, ComponentPageDefaultMode,
+                         ::testing::Values(DefaultModeRow{"Leichte Pistole", "modus2", "85", "1,5", "1,25"},
+                                           DefaultModeRow{"Sturmgewehr", "modus6", "0", "5", "5"},
+                                           DefaultModeRow{"LMG", "modus5", "205", "6", "11"}),
+                         [](const auto& info) { return std::string(info.param.mode); });
+
 TEST_F(ComponentPageTest, ModeLocksTheOtherSixUntilUnticked) {
     ComponentPage& p = arrive("Leichte Pistole");
     click("modus2");
-    EXPECT_EQ(p.pwr.text(), " - ");
-    EXPECT_EQ(p.dp.text(), "85");
     for (CheckBox* m : {&p.modus1, &p.modus2, &p.modus3, &p.modus4, &p.modus5, &p.modus6, &p.modus7})
         EXPECT_TRUE(m->enabled()) << m->name();
     EXPECT_FALSE(p.modus5.visible());
@@ -587,34 +583,38 @@ TEST_F(ComponentPageTest, ModeLocksTheOtherSixUntilUnticked) {
     EXPECT_EQ(p.modus1.value(), 0);
 }
 
-TEST_F(ComponentPageTest, HmShowsTheSilencerEvenWhereTheSetUpHidIt) {
-    arrive("Taser");
-    CheckBox& schall = s.w.form4().schall;
-    ASSERT_FALSE(schall.visible());
-    click("modus2");
-    EXPECT_FALSE(schall.visible());
-    click("modus2");
-    EXPECT_TRUE(schall.visible());
-    click("modus2");
-    EXPECT_FALSE(schall.visible());
-}
+// After the default mode is given up, ticking HM shows page 4's silencer (even
+// where the set-up hid it) and unticking hides it; other modes never touch it.
+struct SilencerRow {
+    const char* key;
+    const char* defaultMode;
+    const char* mode;
+};
 
-TEST_F(ComponentPageTest, OtherModesNeverTouchTheSilencer) {
-    arrive("LMG");
+class ComponentPageSilencer : public ComponentPageTest, public ::testing::WithParamInterface<SilencerRow> {};
+
+TEST_P(ComponentPageSilencer, OnlyHmShowsAndHidesIt) {
+    const SilencerRow& r = GetParam();
+    arrive(r.key);
     CheckBox& schall = s.w.form4().schall;
     const bool shown = schall.visible();
-    click("modus5");
-    for (const char* m : {"modus3", "modus4", "modus6", "modus7"}) {
-        click(m);
-        EXPECT_EQ(schall.visible(), shown) << m;
-        click(m);
-        EXPECT_EQ(schall.visible(), shown) << m;
+    if (std::string(r.key) == "Taser") {
+        ASSERT_FALSE(shown);  // the set-up hid it
     }
-    click("modus2");
-    EXPECT_TRUE(schall.visible());
-    click("modus2");
-    EXPECT_FALSE(schall.visible());
+    click(r.defaultMode);
+    EXPECT_EQ(schall.visible(), shown);
+    const bool hm = std::string(r.mode) == "modus2";
+    click(r.mode);
+    EXPECT_EQ(schall.visible(), hm || shown);
+    click(r.mode);
+    EXPECT_EQ(schall.visible(), !hm && shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(ComponentPageFireModes, ComponentPageSilencer,
+                         ::testing::Values(SilencerRow{"Taser", "modus2", "modus2"}, SilencerRow{"LMG", "modus5", "modus2"},
+                                           SilencerRow{"LMG", "modus5", "modus3"}, SilencerRow{"LMG", "modus5", "modus4"},
+                                           SilencerRow{"LMG", "modus5", "modus6"}, SilencerRow{"LMG", "modus5", "modus7"}),
+                         [](const auto& info) { return std::string(info.param.key) + "_" + info.param.mode; });
 
 // ---- loading mechanisms: locks and page 4 ---------------------------------------------------
 

@@ -432,18 +432,6 @@ TEST_F(InternalPageNavigationTest, BackShowsPageTwoAsItWasAndForgetsPageThree) {
     EXPECT_EQ(again.hlt.text(), "Lauf");
 }
 
-TEST_F(InternalPageNavigationTest, BackFromPageFourAndForwardAgainListsThePhrasesOnce) {
-    InternalPage& p3 = reach("Sturmgewehr");
-    click(p3.gravur);
-    click(p3.Command2);
-    click(w.form4().Zurück);
-    ASSERT_TRUE(p3.shown());
-    click(p3.Command2);
-    EXPECT_EQ(w.modifications.phrases(3), ", Gravur");
-    const std::string list = w.form5().Text1.text();
-    EXPECT_EQ(list.find(", Gravur"), list.rfind(", Gravur"));
-}
-
 // ---------------------------------------------------------------- sound behaviour
 
 TEST_F(InternalPageSoundTest, HoldoutPistolHasNoGasVentToTick) {

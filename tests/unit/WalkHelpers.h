@@ -94,12 +94,22 @@ struct TempDir {
     TempDir& operator=(const TempDir&) = delete;
 };
 
-// Walks forward from page 2 to page 6 without ticking anything.
-inline void forwardToPage6(ferrolith::Wizard& w) {
+// Walks forward from page 2 until page `page` (3..6) is shown, without ticking anything.
+inline void forwardTo(ferrolith::Wizard& w, int page) {
     click(w.form2(), "Weiter1");
-    click(w.form3(), "Command2");
-    click(w.form4(), "Command2");
-    click(w.form12(), "Command2");
+    if (page > 3) click(w.form3(), "Command2");
+    if (page > 4) click(w.form4(), "Command2");
+    if (page > 5) click(w.form12(), "Command2");
+}
+inline void forwardToPage6(ferrolith::Wizard& w) { forwardTo(w, 6); }
+
+// Page 5 and the six dialogs after page 4 handed over a taken underbarrel mount.
+inline void expectUnderbarrelTaken(ferrolith::Wizard& w) {
+    ferrolith::SensorPage& p5 = w.form12();
+    EXPECT_EQ(p5.Check2.value(), 1);
+    EXPECT_EQ(p5.hlt3.text(), "");
+    EXPECT_FALSE(p5.hlt3.enabled());
+    for (auto* dialog : w.dialogs()) EXPECT_FALSE((*dialog)().unterlauf.enabled()) << (*dialog)().name();
 }
 
 // A wizard with recording ports, opened to page 1 (or left at the start window).
