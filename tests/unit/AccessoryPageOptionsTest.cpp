@@ -18,10 +18,10 @@ using walk::click;
 
 namespace {
 
-struct Sheet {
-    std::string pwn = "8", pwr = "HM", trn = "3", gew = "4,5", cap = "5", hlt = "Lauf", hlt3 = "Unterlauf",
-                kpd = "0", fke = "2,5", dp = "130";
-};
+// The sheet page 3's forward copy would bring; each test changes what it needs.
+const walk::Sheet page3Copy{{"pwn", "8"},          {"pwr", "HM"},        {"trn", "3"},   {"gew", "4,5"},
+                            {"cap", "5"},          {"hlt", "Lauf"},      {"hlt3", "Unterlauf"},
+                            {"kpd", "0"},          {"fke", "2,5"},       {"dp", "130"}};
 
 // The sheet with the underbarrel mount's lock.
 walk::Sheet texts(const AccessoryPage& p) {
@@ -30,29 +30,20 @@ walk::Sheet texts(const AccessoryPage& p) {
     return t;
 }
 
-struct AccessoryPageFixture : ::testing::Test {
-    walk::Session s;
+struct AccessoryPageFixture : walk::PageWalk {
     AccessoryPage* p = nullptr;
 
     // Chooses the class on page 1 and creates page 4 directly, then writes
     // the sheet that page 3's forward copy would bring.
-    void open(const std::string& key, const Sheet& sheet = {}) {
-        s.pickClass(key);
-        p = &s.w.form4();
-        s.w.form3().cap.setText(sheet.cap);
-        p->pwn.setText(sheet.pwn);
-        p->pwr.setText(sheet.pwr);
-        p->trn.setText(sheet.trn);
-        p->gew.setText(sheet.gew);
-        p->cap.setText(sheet.cap);
-        p->hlt.setText(sheet.hlt);
-        p->hlt3.setText(sheet.hlt3);
-        p->kpd.setText(sheet.kpd);
-        p->fke.setText(sheet.fke);
-        p->dp.setText(sheet.dp);
-        s.messages.shown.clear();
+    void open(const std::string& key, const walk::Sheet& changes = {}) {
+        chooseOnly(key);
+        p = &w.form4();
+        const walk::Sheet sheet = walk::with(page3Copy, changes);
+        w.form3().cap.setText(sheet.at("cap"));
+        walk::write(*p, sheet);
+        messages.shown.clear();
     }
-    void pick(const std::string& item) { s.w.runtime().userPick(p->vergrößert, item); }
+    void pick(const std::string& item) { rt().userPick(p->vergrößert, item); }
 };
 
 // ---------------------------------------------------------------- underbarrel mount
@@ -60,12 +51,9 @@ struct AccessoryPageFixture : ::testing::Test {
 using AccessoryPageUnderbarrelMount = AccessoryPageFixture;
 
 TEST_F(AccessoryPageUnderbarrelMount, BipodTakesTheMountAndChargesThenGivesAllBack) {
-    open("Schrotflinte", {.gew = "4,5", .kpd = "0", .dp = "130"});
+    open("Schrotflinte", {{"gew", "4,5"}, {"kpd", "0"}, {"dp", "130"}});
     click(p->zweibein);
-    EXPECT_EQ(p->gew.text(), "6,5");
-    EXPECT_EQ(p->kpd.text(), "2");
-    EXPECT_EQ(p->dp.text(), "210");
-    EXPECT_EQ(p->hlt3.text(), "");
+    EXPECT_EQ(walk::texts(*p, "gew kpd dp hlt3"), (walk::Texts{"6,5", "2", "210", ""}));
     EXPECT_FALSE(p->hlt3.enabled());
     EXPECT_FALSE(p->unterlaufgewicht.enabled());
     EXPECT_FALSE(p->vordergriff.enabled());
@@ -73,10 +61,7 @@ TEST_F(AccessoryPageUnderbarrelMount, BipodTakesTheMountAndChargesThenGivesAllBa
     EXPECT_FALSE(p->dreibein.visible());
 
     click(p->zweibein);
-    EXPECT_EQ(p->gew.text(), "4,5");
-    EXPECT_EQ(p->kpd.text(), "0");
-    EXPECT_EQ(p->dp.text(), "130");
-    EXPECT_EQ(p->hlt3.text(), "Unterlauf");
+    EXPECT_EQ(walk::texts(*p, "gew kpd dp hlt3"), (walk::Texts{"4,5", "0", "130", "Unterlauf"}));
     EXPECT_TRUE(p->hlt3.enabled());
     EXPECT_TRUE(p->unterlaufgewicht.enabled());
     EXPECT_TRUE(p->vordergriff.enabled());
@@ -95,7 +80,7 @@ TEST_F(AccessoryPageUnderbarrelMount, EachAccessoryChargesItsRowAndLocksTheOther
         {&AccessoryPage::vordergriff, "1050", "4", "0", "11,5", "1"},
         {&AccessoryPage::unterlaufgewicht, "1025", "3,75", "0", "12", "1"},
     };
-    open("LMG", {.trn = "1", .gew = "11", .kpd = "0", .fke = "4", .dp = "1000"});
+    open("LMG", {{"trn", "1"}, {"gew", "11"}, {"kpd", "0"}, {"fke", "4"}, {"dp", "1000"}});
     std::vector<forms::CheckBox*> five{&p->dreibein, &p->zweibein, &p->vordergriff, &p->unterlaufgewicht,
                                        &p->unterlaufwaffe};
     for (const Row& r : rows) {
@@ -115,7 +100,7 @@ TEST_F(AccessoryPageUnderbarrelMount, EachAccessoryChargesItsRowAndLocksTheOther
 }
 
 TEST_F(AccessoryPageUnderbarrelMount, UntickWritesUnterlaufWhateverTheFieldHeldBefore) {
-    open("Schwere Pistole", {.hlt3 = ""});
+    open("Schwere Pistole", {{"hlt3", ""}});
     click(p->vordergriff);
     click(p->vordergriff);
     EXPECT_EQ(p->hlt3.text(), "Unterlauf");
@@ -127,7 +112,7 @@ TEST_F(AccessoryPageUnderbarrelMount, UntickWritesUnterlaufWhateverTheFieldHeldB
 using AccessoryPageUnderbarrelWeapons = AccessoryPageFixture;
 
 TEST_F(AccessoryPageUnderbarrelWeapons, GrenadeLauncherIsRefundedWhenTheWeaponIsUnticked) {
-    open("LMG", {.trn = "1", .gew = "11", .fke = "4", .dp = "425"});
+    open("LMG", {{"trn", "1"}, {"gew", "11"}, {"fke", "4"}, {"dp", "425"}});
     std::vector<forms::CheckBox*> kinds{&p->bajonett, &p->enterhaken, &p->granatwerfer, &p->flammenwerfer};
     for (auto* k : kinds) EXPECT_FALSE(k->enabled());
 
@@ -139,19 +124,13 @@ TEST_F(AccessoryPageUnderbarrelWeapons, GrenadeLauncherIsRefundedWhenTheWeaponIs
     EXPECT_EQ(p->dp.text(), "425");  // the weapon itself costs nothing
 
     click(p->granatwerfer);
-    EXPECT_EQ(p->trn.text(), "-2");
-    EXPECT_EQ(p->gew.text(), "13");
-    EXPECT_EQ(p->fke.text(), "3,75");
-    EXPECT_EQ(p->dp.text(), "785");
+    EXPECT_EQ(walk::texts(*p, "trn gew fke dp"), (walk::Texts{"-2", "13", "3,75", "785"}));
     EXPECT_FALSE(p->bajonett.enabled());
     EXPECT_FALSE(p->enterhaken.enabled());
     EXPECT_FALSE(p->flammenwerfer.enabled());
 
     click(p->unterlaufwaffe);
-    EXPECT_EQ(p->trn.text(), "1");
-    EXPECT_EQ(p->gew.text(), "11");
-    EXPECT_EQ(p->fke.text(), "4");
-    EXPECT_EQ(p->dp.text(), "425");
+    EXPECT_EQ(walk::texts(*p, "trn gew fke dp"), (walk::Texts{"1", "11", "4", "425"}));
     for (auto* k : kinds) {
         EXPECT_EQ(k->value(), 0) << k->name();
         EXPECT_FALSE(k->enabled()) << k->name();
@@ -172,7 +151,7 @@ TEST_F(AccessoryPageUnderbarrelWeapons, EachKindChargesItsRow) {
         {&AccessoryPage::granatwerfer, "460", "0", "6"},
         {&AccessoryPage::flammenwerfer, "340", "3", "4"},
     };
-    open("Sportgewehr", {.trn = "3", .gew = "4", .fke = "1", .dp = "100"});
+    open("Sportgewehr", {{"trn", "3"}, {"gew", "4"}, {"fke", "1"}, {"dp", "100"}});
     click(p->unterlaufwaffe);
     for (const Row& r : rows) {
         SCOPED_TRACE((p->*r.box).name());
@@ -192,7 +171,7 @@ TEST_F(AccessoryPageUnderbarrelWeapons, EachKindChargesItsRow) {
 using AccessoryPageEnlargedClip = AccessoryPageFixture;
 
 TEST_F(AccessoryPageEnlargedClip, PickTicksAndChargesOneDpPerShotAboveCapacity) {
-    open("Schwere Pistole", {.cap = "15", .dp = "120"});
+    open("Schwere Pistole", {{"cap", "15"}, {"dp", "120"}});
     pick("25");
     EXPECT_EQ(p->ladestreifen.value(), 1);
     EXPECT_EQ(p->cap.text(), "25");
@@ -206,7 +185,7 @@ TEST_F(AccessoryPageEnlargedClip, PickTicksAndChargesOneDpPerShotAboveCapacity) 
 }
 
 TEST_F(AccessoryPageEnlargedClip, TickWithoutASizeChargesNothingUntilASizeIsPicked) {
-    open("Schwere Pistole", {.cap = "15", .dp = "120"});
+    open("Schwere Pistole", {{"cap", "15"}, {"dp", "120"}});
     click(p->ladestreifen);
     EXPECT_EQ(p->ladestreifen.value(), 1);
     EXPECT_EQ(p->cap.text(), "15");
@@ -225,7 +204,7 @@ TEST_F(AccessoryPageEnlargedClip, TickWithoutASizeChargesNothingUntilASizeIsPick
 }
 
 TEST_F(AccessoryPageEnlargedClip, PickWhileTheClipIsLockedChangesNothing) {
-    open("Schwere Pistole", {.cap = "1", .dp = "120"});
+    open("Schwere Pistole", {{"cap", "1"}, {"dp", "120"}});
     p->ladestreifen.setEnabled(false);  // as after "Klapp" on page 2
     ASSERT_TRUE(p->vergrößert.enabled());
     pick("25");
@@ -236,23 +215,23 @@ TEST_F(AccessoryPageEnlargedClip, PickWhileTheClipIsLockedChangesNothing) {
 }
 
 TEST_F(AccessoryPageEnlargedClip, CapacityThatIsNoNumberNeverReachesTheArithmetic) {
-    open("Schwere Pistole", {.cap = "-", .dp = "120"});
+    open("Schwere Pistole", {{"cap", "-"}, {"dp", "120"}});
     pick("25");
-    EXPECT_TRUE(s.messages.shown.empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(p->vergrößert.text(), "0");
     EXPECT_EQ(p->ladestreifen.value(), 0);
     EXPECT_EQ(p->cap.text(), "-");
     EXPECT_EQ(p->dp.text(), "120");
     click(p->ladestreifen);
     click(p->ladestreifen);
-    EXPECT_TRUE(s.messages.shown.empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(p->cap.text(), "-");
     EXPECT_EQ(p->dp.text(), "120");
 }
 
 TEST_F(AccessoryPageEnlargedClip, SizeListTakesNoTypedText) {
     open("Schwere Pistole");
-    s.w.runtime().userPick(p->vergrößert, "99");
+    w.runtime().userPick(p->vergrößert, "99");
     EXPECT_EQ(p->vergrößert.text(), "0");
     EXPECT_EQ(p->vergrößert.items().size(), 50u);
     EXPECT_EQ(p->vergrößert.items().front(), "01");
@@ -266,7 +245,7 @@ using AccessoryPageAutomaticMode = AccessoryPageFixture;
 TEST_F(AccessoryPageAutomaticMode, RewritesSemiautomaticAndGivesItBack) {
     for (auto [before, after] : {std::pair{"HM/SM", "HM/AM"}, std::pair{"SM", "AM"}}) {
         SCOPED_TRACE(before);
-        open("Maschinenpistole", {.pwr = before, .fke = "1,5", .dp = "100"});
+        open("Maschinenpistole", {{"pwr", before}, {"fke", "1,5"}, {"dp", "100"}});
         click(p->automodus);
         EXPECT_EQ(p->pwr.text(), after);
         EXPECT_EQ(p->fke.text(), "0,5");
@@ -281,7 +260,7 @@ TEST_F(AccessoryPageAutomaticMode, RewritesSemiautomaticAndGivesItBack) {
 TEST_F(AccessoryPageAutomaticMode, OtherFireModesAreLeftAlone) {
     for (const char* mode : {"HM/SM/AM", "SM/AM", "EM", "HM", " - "}) {
         SCOPED_TRACE(mode);
-        open("Maschinenpistole", {.pwr = mode, .fke = "1,5", .dp = "100"});
+        open("Maschinenpistole", {{"pwr", mode}, {"fke", "1,5"}, {"dp", "100"}});
         click(p->automodus);
         EXPECT_EQ(p->pwr.text(), mode);
         EXPECT_EQ(p->dp.text(), "100");
@@ -293,12 +272,10 @@ TEST_F(AccessoryPageAutomaticMode, OtherFireModesAreLeftAlone) {
 }
 
 TEST_F(AccessoryPageAutomaticMode, FullAutomaticFromPage2IsNeverRefunded) {
-    open("Automatische Pistole", {.pwr = "AM", .fke = "1", .dp = "180"});
+    open("Automatische Pistole", {{"pwr", "AM"}, {"fke", "1"}, {"dp", "180"}});
     click(p->automodus);
     click(p->automodus);
-    EXPECT_EQ(p->pwr.text(), "AM");
-    EXPECT_EQ(p->fke.text(), "1");
-    EXPECT_EQ(p->dp.text(), "180");
+    EXPECT_EQ(walk::texts(*p, "pwr fke dp"), (walk::Texts{"AM", "1", "180"}));
 }
 
 // ---------------------------------------------------------------- biometric group
@@ -306,18 +283,16 @@ TEST_F(AccessoryPageAutomaticMode, FullAutomaticFromPage2IsNeverRefunded) {
 using AccessoryPageBiometricGroup = AccessoryPageFixture;
 
 TEST_F(AccessoryPageBiometricGroup, SecondaryWeaponTicksTheSafetyAndChargesBoth) {
-    open("Sturmgewehr", {.gew = "6", .fke = "3", .dp = "225"});
+    open("Sturmgewehr", {{"gew", "6"}, {"fke", "3"}, {"dp", "225"}});
     EXPECT_FALSE(p->griffdornen.enabled());
     click(p->sekundär);
     EXPECT_EQ(p->bio.value(), 1);
-    EXPECT_EQ(p->dp.text(), "1125");
-    EXPECT_EQ(p->fke.text(), "2");
-    EXPECT_EQ(p->gew.text(), "6,5");
+    EXPECT_EQ(walk::texts(*p, "dp fke gew"), (walk::Texts{"1125", "2", "6,5"}));
     for (auto* o : {&p->griffdornen, &p->sprühsystem, &p->elektroshock}) EXPECT_TRUE(o->enabled());
 }
 
 TEST_F(AccessoryPageBiometricGroup, OneSecondaryOptionAtATimeAtNoCost) {
-    open("Sturmgewehr", {.fke = "3", .dp = "225"});
+    open("Sturmgewehr", {{"fke", "3"}, {"dp", "225"}});
     click(p->sekundär);
     click(p->elektroshock);
     EXPECT_FALSE(p->griffdornen.enabled());
@@ -331,20 +306,18 @@ TEST_F(AccessoryPageBiometricGroup, OneSecondaryOptionAtATimeAtNoCost) {
 }
 
 TEST_F(AccessoryPageBiometricGroup, UntickingTheSafetyTakesEverythingWithIt) {
-    open("Sturmgewehr", {.gew = "6", .fke = "3", .dp = "225"});
+    open("Sturmgewehr", {{"gew", "6"}, {"fke", "3"}, {"dp", "225"}});
     click(p->sekundär);
     click(p->sprühsystem);
     click(p->bio);
-    EXPECT_EQ(p->dp.text(), "225");
-    EXPECT_EQ(p->fke.text(), "3");
-    EXPECT_EQ(p->gew.text(), "6");
+    EXPECT_EQ(walk::texts(*p, "dp fke gew"), (walk::Texts{"225", "3", "6"}));
     for (auto* b : {&p->bio, &p->sekundär, &p->sprühsystem}) EXPECT_EQ(b->value(), 0) << b->name();
     for (auto* b : {&p->sekundär, &p->griffdornen, &p->sprühsystem, &p->elektroshock})
         EXPECT_FALSE(b->enabled()) << b->name();
 }
 
 TEST_F(AccessoryPageBiometricGroup, SafetyAloneChargesAndOffersTheSecondaryWeapon) {
-    open("Sturmgewehr", {.fke = "3", .dp = "225"});
+    open("Sturmgewehr", {{"fke", "3"}, {"dp", "225"}});
     click(p->bio);
     EXPECT_EQ(p->fke.text(), "2,75");
     EXPECT_EQ(p->dp.text(), "675");
@@ -356,13 +329,10 @@ TEST_F(AccessoryPageBiometricGroup, SafetyAloneChargesAndOffersTheSecondaryWeapo
 using AccessoryPagePads = AccessoryPageFixture;
 
 TEST_F(AccessoryPagePads, HipAndShockPadExcludeEachOther) {
-    open("Sportgewehr", {.trn = "2", .gew = "4,5", .kpd = "0", .dp = "125"});
+    open("Sportgewehr", {{"trn", "2"}, {"gew", "4,5"}, {"kpd", "0"}, {"dp", "125"}});
     click(p->hüft);
     EXPECT_FALSE(p->schock.enabled());
-    EXPECT_EQ(p->trn.text(), "-2");
-    EXPECT_EQ(p->kpd.text(), "1");
-    EXPECT_EQ(p->dp.text(), "165");
-    EXPECT_EQ(p->gew.text(), "6,5");
+    EXPECT_EQ(walk::texts(*p, "trn kpd dp gew"), (walk::Texts{"-2", "1", "165", "6,5"}));
     click(p->hüft);
     EXPECT_TRUE(p->schock.enabled());
 
@@ -381,43 +351,36 @@ TEST_F(AccessoryPagePads, HipAndShockPadExcludeEachOther) {
 using AccessoryPageSawnOff = AccessoryPageFixture;
 
 TEST_F(AccessoryPageSawnOff, TakesTheBarrelMountAndUntickWritesLauf) {
-    open("Schrotflinte", {.pwn = "8", .trn = "3", .gew = "4,5", .hlt = "Lauf", .dp = "130"});
+    open("Schrotflinte", {{"pwn", "8"}, {"trn", "3"}, {"gew", "4,5"}, {"hlt", "Lauf"}, {"dp", "130"}});
     click(p->abgesägte);
     EXPECT_EQ(p->hlt.text(), "");
     EXPECT_TRUE(p->hlt.enabled());
-    EXPECT_EQ(p->pwn.text(), "7");
-    EXPECT_EQ(p->dp.text(), "138");
-    EXPECT_EQ(p->trn.text(), "5");
-    EXPECT_EQ(p->gew.text(), "3,5");
+    EXPECT_EQ(walk::texts(*p, "pwn dp trn gew"), (walk::Texts{"7", "138", "5", "3,5"}));
     p->hlt.setText("-");
     click(p->abgesägte);
-    EXPECT_EQ(p->hlt.text(), "Lauf");
-    EXPECT_EQ(p->pwn.text(), "8");
-    EXPECT_EQ(p->dp.text(), "130");
-    EXPECT_EQ(p->trn.text(), "3");
-    EXPECT_EQ(p->gew.text(), "4,5");
+    EXPECT_EQ(walk::texts(*p, "hlt pwn dp trn gew"), (walk::Texts{"Lauf", "8", "130", "3", "4,5"}));
 }
 
 // The FKE guard on page 4: a charge below 0 disables "&Weiter" and warns once,
 // the refund enables it again without a message.
 TEST_F(AccessoryPageFixture, FkeBelowZeroDisablesForwardUntilRefunded) {
-    open("Schwere Pistole", {.fke = "0"});
+    open("Schwere Pistole", {{"fke", "0"}});
     click(p->unterlaufgewicht);
     EXPECT_EQ(p->fke.text(), "-0,25");
     EXPECT_FALSE(p->Command2.enabled());
-    ASSERT_EQ(s.messages.shown.size(), 1u);
-    EXPECT_EQ(s.messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
     click(p->unterlaufgewicht);
     EXPECT_EQ(p->fke.text(), "0");
     EXPECT_TRUE(p->Command2.enabled());
-    EXPECT_EQ(s.messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
 
-    s.w.form4.unload();  // a page 4 set up for the next class
-    open("Maschinenpistole", {.pwr = "HM/SM", .fke = "0,5"});
+    w.form4.unload();  // a page 4 set up for the next class
+    open("Maschinenpistole", {{"pwr", "HM/SM"}, {"fke", "0,5"}});
     click(p->automodus);
     EXPECT_EQ(p->fke.text(), "-0,5");
     EXPECT_FALSE(p->Command2.enabled());
-    EXPECT_EQ(s.messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 1u);
     click(p->automodus);
     EXPECT_EQ(p->fke.text(), "0,5");
     EXPECT_TRUE(p->Command2.enabled());
@@ -431,8 +394,8 @@ TEST_F(AccessoryPageFixture, FkeBelowZeroDisablesForwardUntilRefunded) {
 class AccessoryPageRoundTrip : public AccessoryPageFixture, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(AccessoryPageRoundTrip, TickThenUntickRestoresTheSheet) {
-    open("LMG", {.pwn = "7", .pwr = "HM/SM", .trn = "1", .gew = "11,5", .cap = "40", .kpd = "3", .fke = "4",
-                 .dp = "425"});
+    open("LMG", {{"pwn", "7"}, {"pwr", "HM/SM"}, {"trn", "1"}, {"gew", "11,5"},
+                 {"cap", "40"}, {"kpd", "3"}, {"fke", "4"}, {"dp", "425"}});
     const auto start = texts(*p);
     const std::string name = GetParam();
     forms::CheckBox& box = p->check(name);
@@ -483,7 +446,7 @@ TEST_F(AccessoryPageFixture, MouseMoveSetsTheBoxOwnCostText) {
         {&p->griffdornen, ""},
     };
     for (auto [box, text] : expected) {
-        s.w.runtime().userMouseMove(*box);
+        w.runtime().userMouseMove(*box);
         EXPECT_EQ(box->toolTip(), text) << box->name();
     }
 }

@@ -25,6 +25,11 @@ Names offered(const AccessoryPage& p) {
     return n;
 }
 
+Names operator+(Names a, const Names& b) {
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
 Names offeredUnderbarrel(const AccessoryPage& p) {
     Names all = offered(p), n;
     for (const char* b : {"unterlaufgewicht", "dreibein", "zweibein", "vordergriff", "unterlaufwaffe", "bajonett",
@@ -33,26 +38,13 @@ Names offeredUnderbarrel(const AccessoryPage& p) {
     return n;
 }
 
-struct AccessoryPageWalk : ::testing::Test {
-    walk::Session s;
-
-    void chooseOnly(const std::string& key) { s.pickClass(key); }
-    // Walks from page 1 through pages 2 and 3 to page 4, as the user does.
-    void walkToPage4(const std::string& key) {
-        s.chooseClass(key);
-        walk::forwardTo(s.w, 4);
-        ASSERT_TRUE(s.w.form4().shown());
-        ASSERT_EQ(s.w.form4().typ.text(), key);
-    }
-};
-
-#define WALK_TO_PAGE4(key) ASSERT_NO_FATAL_FAILURE(walkToPage4(key))
+using AccessoryPageWalk = walk::PageWalk;
 
 // ---------------------------------------------------------------- controls
 
 TEST_F(AccessoryPageWalk, NewPageShowsItsDesignState) {
     chooseOnly("Sturmgewehr");
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     EXPECT_EQ(p.caption(), "\"Ferrolith\" - Seite 4");
     EXPECT_EQ(p.Frame6.caption(), "Sturmgewehr");
     EXPECT_EQ(p.Frame2.caption(), "Unterlauf Zubehör");
@@ -97,7 +89,7 @@ class AccessoryPageOffer : public AccessoryPageWalk, public ::testing::WithParam
 
 TEST_P(AccessoryPageOffer, SetUpOffersTheClassAccessories) {
     chooseOnly(GetParam().key);
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     EXPECT_EQ(offeredUnderbarrel(p), GetParam().underbarrel);
     for (auto* kind : {&p.bajonett, &p.enterhaken, &p.granatwerfer, &p.flammenwerfer}) {
         EXPECT_TRUE(kind->visible());
@@ -105,22 +97,16 @@ TEST_P(AccessoryPageOffer, SetUpOffersTheClassAccessories) {
     }
 }
 
-TEST_P(AccessoryPageOffer, ArrivingPageOffersWhatTheDesignAllows) {
-    WALK_TO_PAGE4(GetParam().key);
-    EXPECT_EQ(s.w.form4().hlt3.text(), GetParam().hlt3);
-    Names expected{"griff", "sicherung", "abzug", "bio", "sekundär"};
-    expected.insert(GetParam().underbarrel.begin(), GetParam().underbarrel.end());
-    expected.insert(GetParam().other.begin(), GetParam().other.end());
-    EXPECT_EQ(offered(s.w.form4()), expected);
-}
-
-TEST_P(AccessoryPageOffer, PageCreatedAgainOffersTheSame) {
-    WALK_TO_PAGE4(GetParam().key);
-    const Names first = offered(s.w.form4());
-    s.w.runtime().userClick(s.w.form4().Zurück);
-    ASSERT_FALSE(s.w.form4.loaded());
-    s.w.runtime().userClick(s.w.form3().Command2);
-    EXPECT_EQ(offered(s.w.form4()), first);
+TEST_P(AccessoryPageOffer, ArrivingPageOffersWhatTheDesignAllowsAndSoDoesAPageCreatedAgain) {
+    page4(GetParam().key);
+    EXPECT_EQ(w.form4().hlt3.text(), GetParam().hlt3);
+    const Names expected = Names{"griff", "sicherung", "abzug", "bio", "sekundär"} + GetParam().underbarrel +
+                           GetParam().other;
+    EXPECT_EQ(offered(w.form4()), expected);
+    rt().userClick(w.form4().Zurück);
+    ASSERT_FALSE(w.form4.loaded());
+    rt().userClick(w.form3().Command2);
+    EXPECT_EQ(offered(w.form4()), expected);
 }
 
 const Names none{};
@@ -128,10 +114,6 @@ const Names mpOffer{"unterlaufgewicht", "vordergriff"};
 const Names rifleOffer{"unterlaufgewicht", "zweibein", "vordergriff", "unterlaufwaffe"};
 const Names heavyOffer{"unterlaufgewicht", "dreibein", "zweibein", "vordergriff", "unterlaufwaffe"};
 const Names clip{"ladestreifen", "vergrößert"};
-Names operator+(Names a, const Names& b) {
-    a.insert(b.begin(), b.end());
-    return a;
-}
 
 INSTANTIATE_TEST_SUITE_P(
     AllClasses, AccessoryPageOffer,
@@ -153,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Class" + std::to_string(info.index + 1); });
 
 TEST_F(AccessoryPageWalk, HoldoutShowsLockedBoxesItCannotUse) {
-    WALK_TO_PAGE4("Holdout Pistole");
-    AccessoryPage& p = s.w.form4();
+    page4("Holdout Pistole");
+    AccessoryPage& p = w.form4();
     for (auto* b : {&p.unterlaufgewicht, &p.vordergriff, &p.schall}) {
         EXPECT_TRUE(b->visible()) << b->name();
         EXPECT_FALSE(b->enabled()) << b->name();
@@ -165,23 +147,23 @@ TEST_F(AccessoryPageWalk, HoldoutShowsLockedBoxesItCannotUse) {
 // ---------------------------------------------------------------- page created again
 
 TEST_F(AccessoryPageWalk, PageCreatedAgainKeepsTheLocksOfPage2Choices) {
-    WALK_TO_PAGE4("Leichte Pistole");
+    page4("Leichte Pistole");
     // Back to page 2: "Streifen" off, "Trommel" on.
-    s.w.runtime().userClick(s.w.form4().Zurück);
-    s.w.runtime().userClick(s.w.form3().Command3);
-    ferrolith::ComponentPage& p2 = s.w.form2();
-    s.w.runtime().userClick(p2.lade2);
-    s.w.runtime().userClick(p2.lade3);
+    w.runtime().userClick(w.form4().Zurück);
+    w.runtime().userClick(w.form3().Command3);
+    ferrolith::ComponentPage& p2 = w.form2();
+    w.runtime().userClick(p2.lade2);
+    w.runtime().userClick(p2.lade3);
     ASSERT_EQ(p2.lade3.value(), 1);
-    s.w.runtime().userClick(p2.Weiter1);
-    s.w.runtime().userClick(s.w.form3().Command2);
-    AccessoryPage& first = s.w.form4();
+    w.runtime().userClick(p2.Weiter1);
+    w.runtime().userClick(w.form3().Command2);
+    AccessoryPage& first = w.form4();
     EXPECT_FALSE(first.ladestreifen.enabled());
     EXPECT_FALSE(first.schall.enabled());
 
-    s.w.runtime().userClick(first.Zurück);
-    s.w.runtime().userClick(s.w.form3().Command2);
-    AccessoryPage& again = s.w.form4();
+    w.runtime().userClick(first.Zurück);
+    w.runtime().userClick(w.form3().Command2);
+    AccessoryPage& again = w.form4();
     EXPECT_FALSE(again.ladestreifen.enabled());
     EXPECT_FALSE(again.vergrößert.enabled());
     EXPECT_TRUE(again.schall.visible());
@@ -191,37 +173,37 @@ TEST_F(AccessoryPageWalk, PageCreatedAgainKeepsTheLocksOfPage2Choices) {
 }
 
 TEST_F(AccessoryPageWalk, PageCreatedAgainKeepsTheGasVentLock) {
-    WALK_TO_PAGE4("Schrotflinte");
-    s.w.runtime().userClick(s.w.form4().Zurück);
-    s.w.runtime().userClick(s.w.form3().gas2);
-    EXPECT_FALSE(s.w.form4().abgesägte.enabled());  // the lock touches page 4 and creates it
-    s.w.runtime().userClick(s.w.form4().Zurück);
-    s.w.runtime().userClick(s.w.form3().Command2);
-    EXPECT_FALSE(s.w.form4().abgesägte.enabled());
+    page4("Schrotflinte");
+    w.runtime().userClick(w.form4().Zurück);
+    w.runtime().userClick(w.form3().gas2);
+    EXPECT_FALSE(w.form4().abgesägte.enabled());  // the lock touches page 4 and creates it
+    w.runtime().userClick(w.form4().Zurück);
+    w.runtime().userClick(w.form3().Command2);
+    EXPECT_FALSE(w.form4().abgesägte.enabled());
 }
 
 TEST_F(AccessoryPageWalk, SetUpTouchesNoPageBeyondPage3) {
-    WALK_TO_PAGE4("Sturmgewehr");
-    EXPECT_FALSE(s.w.form12.loaded());
-    for (auto* dialog : s.w.dialogs()) EXPECT_FALSE(dialog->loaded());
+    page4("Sturmgewehr");
+    EXPECT_FALSE(w.form12.loaded());
+    for (auto* dialog : w.dialogs()) EXPECT_FALSE(dialog->loaded());
 }
 
 TEST_F(AccessoryPageWalk, PageCreatedByTheGasVentTakesPage3NegativeFke) {
-    WALK_TO_PAGE4("Schrotflinte");
-    s.w.runtime().userClick(s.w.form4().Zurück);
-    ferrolith::InternalPage& p3 = s.w.form3();
-    s.w.runtime().userClick(p3.gas4);
-    s.w.runtime().userClick(p3.Command2);
-    s.w.runtime().userClick(s.w.form4().Zurück);
-    ASSERT_FALSE(s.w.form4.loaded());
+    page4("Schrotflinte");
+    w.runtime().userClick(w.form4().Zurück);
+    ferrolith::InternalPage& p3 = w.form3();
+    w.runtime().userClick(p3.gas4);
+    w.runtime().userClick(p3.Command2);
+    w.runtime().userClick(w.form4().Zurück);
+    ASSERT_FALSE(w.form4.loaded());
     p3.fke.setText("-0,5");
-    s.messages.shown.clear();
-    s.w.runtime().userClick(p3.gas4);  // the untick enables abgesägte on a new page 4
-    ASSERT_TRUE(s.w.form4.loaded());
-    EXPECT_FALSE(s.w.form4().Command2.enabled());
-    ASSERT_FALSE(s.messages.shown.empty());
-    EXPECT_EQ(s.messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
-    EXPECT_TRUE(s.w.form4().abgesägte.enabled());
+    messages.shown.clear();
+    w.runtime().userClick(p3.gas4);  // the untick enables abgesägte on a new page 4
+    ASSERT_TRUE(w.form4.loaded());
+    EXPECT_FALSE(w.form4().Command2.enabled());
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown[0].prompt, "FKE darf nicht unter 0 liegen !");
+    EXPECT_TRUE(w.form4().abgesägte.enabled());
 }
 
 // ---------------------------------------------------------------- forward action
@@ -230,7 +212,7 @@ using AccessoryPageForward = AccessoryPageWalk;
 
 TEST_F(AccessoryPageForward, NothingTickedPublishesNothingAndCopiesTheSheet) {
     chooseOnly("Sturmgewehr");
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     p.setLeft(700);
     p.setTop(300);
     p.pwr.setText("HM/SM/AM");
@@ -238,9 +220,9 @@ TEST_F(AccessoryPageForward, NothingTickedPublishesNothingAndCopiesTheSheet) {
     p.fke.setText("3");
     p.dp.setText("225");
     p.Gurt.setText("/ Gurt");
-    s.w.runtime().userClick(p.Command2);
-    EXPECT_EQ(s.w.modifications.phrases(4), "");
-    ferrolith::SensorPage& p5 = s.w.form12();
+    w.runtime().userClick(p.Command2);
+    EXPECT_EQ(w.modifications.phrases(4), "");
+    ferrolith::SensorPage& p5 = w.form12();
     for (const char* f : {"Gurt", "fke", "dp", "pwn", "snw", "pwr", "trn", "trnkera", "gew", "cap", "lmm", "hlt",
                           "kpd", "hlt2", "hlt3"})
         EXPECT_EQ(p5.field(f).text(), p.field(f).text()) << f;
@@ -248,65 +230,65 @@ TEST_F(AccessoryPageForward, NothingTickedPublishesNothingAndCopiesTheSheet) {
     EXPECT_EQ(p5.top(), 300);
     EXPECT_TRUE(p5.shown());
     EXPECT_FALSE(p.shown());
-    EXPECT_TRUE(s.w.form4.loaded());
+    EXPECT_TRUE(w.form4.loaded());
 }
 
 TEST_F(AccessoryPageForward, PhrasesFollowTheListOrder) {
     chooseOnly("LMG");
-    AccessoryPage& p = s.w.form4();
-    s.w.form3().cap.setText("40");
+    AccessoryPage& p = w.form4();
+    w.form3().cap.setText("40");
     p.fke.setText("10");
     for (auto* b : {&p.zweibein, &p.sekundär, &p.sprühsystem, &p.abzug, &p.schock, &p.suppressor})
-        s.w.runtime().userClick(*b);
+        w.runtime().userClick(*b);
     p.ladestreifen.setEnabled(true);
-    s.w.runtime().userPick(p.vergrößert, "44");
-    s.w.runtime().userClick(p.Command2);
-    EXPECT_EQ(s.w.modifications.phrases(4),
+    w.runtime().userPick(p.vergrößert, "44");
+    w.runtime().userClick(p.Command2);
+    EXPECT_EQ(w.modifications.phrases(4),
               ", Schockpolster, Schallunterdrücker, vergrößerter Ladestreifen, ausgebauter Abzug"
               ", Biometrische Sicherheitsschaltung, Biometrische Sicherheitsschaltung mit Sprühsystem, Zweibein");
 }
 
 TEST_F(AccessoryPageForward, UnderbarrelWeaponAppendsItsKindOnly) {
     chooseOnly("SMG");
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     p.fke.setText("4");
-    s.w.runtime().userClick(p.unterlaufwaffe);
-    s.w.runtime().userClick(p.Command2);
-    EXPECT_EQ(s.w.modifications.phrases(4), "");
-    s.w.runtime().userClick(p.enterhaken);
-    s.w.runtime().userClick(p.Command2);
-    EXPECT_EQ(s.w.modifications.phrases(4), ", Unterlaufwaffe (Enterhakenkanone)");
+    w.runtime().userClick(p.unterlaufwaffe);
+    w.runtime().userClick(p.Command2);
+    EXPECT_EQ(w.modifications.phrases(4), "");
+    w.runtime().userClick(p.enterhaken);
+    w.runtime().userClick(p.Command2);
+    EXPECT_EQ(w.modifications.phrases(4), ", Unterlaufwaffe (Enterhakenkanone)");
 }
 
 TEST_F(AccessoryPageForward, SizeLeftInTheListAfterTheUntickIsNotListed) {
     chooseOnly("LMG");
-    AccessoryPage& p = s.w.form4();
-    s.w.form3().cap.setText("40");
+    AccessoryPage& p = w.form4();
+    w.form3().cap.setText("40");
     p.ladestreifen.setEnabled(true);
-    s.w.runtime().userPick(p.vergrößert, "10");
-    s.w.runtime().userClick(p.ladestreifen);
-    s.w.runtime().userClick(p.Command2);
+    w.runtime().userPick(p.vergrößert, "10");
+    w.runtime().userClick(p.ladestreifen);
+    w.runtime().userClick(p.Command2);
     EXPECT_EQ(p.vergrößert.text(), "10");
-    EXPECT_EQ(s.w.modifications.phrases(4), "");
+    EXPECT_EQ(w.modifications.phrases(4), "");
 }
 
 TEST_F(AccessoryPageForward, TakenUnderbarrelMountIsHandedToPage5AndTheDialogs) {
     chooseOnly("Sturmgewehr");
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     p.fke.setText("3");
-    s.w.runtime().userClick(p.zweibein);
-    s.w.runtime().userClick(p.Command2);
+    w.runtime().userClick(p.zweibein);
+    w.runtime().userClick(p.Command2);
     walk::expectUnderbarrelTaken(s.w);
-    EXPECT_EQ(s.w.modifications.phrases(4), ", Zweibein");
+    EXPECT_EQ(w.modifications.phrases(4), ", Zweibein");
 }
 
 TEST_F(AccessoryPageForward, FreeUnderbarrelMountLeavesPage5Alone) {
     chooseOnly("Sturmgewehr");
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     p.fke.setText("3");
-    s.w.runtime().userClick(p.schock);
-    s.w.runtime().userClick(p.Command2);
-    ferrolith::SensorPage& p5 = s.w.form12();
+    w.runtime().userClick(p.schock);
+    w.runtime().userClick(p.Command2);
+    ferrolith::SensorPage& p5 = w.form12();
     EXPECT_EQ(p5.Check2.value(), 0);
     EXPECT_TRUE(p5.hlt3.enabled());
     EXPECT_EQ(p5.hlt3.text(), "Unterlauf");
@@ -316,14 +298,14 @@ TEST_F(AccessoryPageForward, FreeUnderbarrelMountLeavesPage5Alone) {
 
 TEST_F(AccessoryPageWalk, BackShowsPage3AtThisPlaceAndUnloadsPage4) {
     chooseOnly("LMG");
-    AccessoryPage& p = s.w.form4();
+    AccessoryPage& p = w.form4();
     p.setLeft(120);
     p.setTop(80);
-    s.w.runtime().userClick(p.Zurück);
-    EXPECT_FALSE(s.w.form4.loaded());
-    EXPECT_TRUE(s.w.form3().shown());
-    EXPECT_EQ(s.w.form3().left(), 120);
-    EXPECT_EQ(s.w.form3().top(), 80);
+    w.runtime().userClick(p.Zurück);
+    EXPECT_FALSE(w.form4.loaded());
+    EXPECT_TRUE(w.form3().shown());
+    EXPECT_EQ(w.form3().left(), 120);
+    EXPECT_EQ(w.form3().top(), 80);
 }
 
 }  // namespace

@@ -32,58 +32,26 @@ std::vector<std::string> readLines(const fs::path& path) {
     return lines;
 }
 
-// Page 5's forward copy: the 15 fields in their fixed order.
-struct Sheet {
-    const char* Gurt = "/ -";
-    const char* fke = "0,25";
-    const char* dp = "915";
-    const char* pwn = "9";
-    const char* snw = "S";
-    const char* pwr = "EM";
-    const char* trn = "2";
-    const char* trnkera = "+ 2";
-    const char* gew = "4,25";
-    const char* cap = "5";
-    const char* lmm = "Magazin";
-    const char* hlt = "";
-    const char* kpd = "1";
-    const char* hlt2 = "Aufmontiert";
-    const char* hlt3 = "Unterlauf";
+// The sheet page 5's forward copy brings.
+const walk::Sheet page5Copy{{"Gurt", "/ -"}, {"fke", "0,25"},    {"dp", "915"},   {"pwn", "9"},        {"snw", "S"},
+                            {"pwr", "EM"},   {"trn", "2"},       {"trnkera", "+ 2"}, {"gew", "4,25"},  {"cap", "5"},
+                            {"lmm", "Magazin"}, {"hlt", ""},     {"kpd", "1"},    {"hlt2", "Aufmontiert"},
+                            {"hlt3", "Unterlauf"}};
 
-    void copyInto(CompletionPage& p) const {
-        p.Gurt.setText(Gurt);
-        p.fke.setText(fke);
-        p.dp.setText(dp);
-        p.pwn.setText(pwn);
-        p.snw.setText(snw);
-        p.pwr.setText(pwr);
-        p.trn.setText(trn);
-        p.trnkera.setText(trnkera);
-        p.gew.setText(gew);
-        p.cap.setText(cap);
-        p.lmm.setText(lmm);
-        p.hlt.setText(hlt);
-        p.kpd.setText(kpd);
-        p.hlt2.setText(hlt2);
-        p.hlt3.setText(hlt3);
-    }
-};
-
-class CompletionPageTest : public ::testing::Test {
+class CompletionPageTest : public walk::PageWalk {
 protected:
-    // Chooses the class (1..14) on page 1 and creates page 6, as the first
-    // append to the modification list would.
-    CompletionPage& page6For(int option) {
-        s.w.runtime().userClick(s.w.form1().option(option));
-        return s.w.form5();
+    // Chooses the class on page 1 and creates page 6, as the first append
+    // to the modification list would.
+    CompletionPage& page6For(std::string_view key) {
+        chooseOnly(key);
+        return w.form5();
     }
 
     void save(CompletionPage& p, const fs::path& path) {
         s.saveDialog.answers.push_back(path.string());
-        s.w.runtime().userClick(p.cmdSave);
+        rt().userClick(p.cmdSave);
     }
 
-    walk::Session s;
     walk::TempDir temp{"completion"};
     const fs::path& dir = temp.path;
 };
@@ -91,21 +59,21 @@ protected:
 }  // namespace
 
 TEST_F(CompletionPageTest, WithoutAClassTheSetUpWritesNoTypeOrName) {
-    CompletionPage& p = s.w.form5();
+    CompletionPage& p = w.form5();
     EXPECT_EQ(p.typus.text(), "");
     EXPECT_EQ(p.waffenname.text(), "");
     EXPECT_EQ(p.Text1.text(), "Rahmen");
 }
 
 TEST_F(CompletionPageTest, KeepsTheClassOfItsCreation) {
-    CompletionPage& p = page6For(11);
-    s.w.runtime().userClick(s.w.form1().option(14));
+    CompletionPage& p = page6For("LMG");
+    rt().userClick(w.form1().option(14));
     EXPECT_EQ(p.typus.text(), "LMG");
     EXPECT_EQ(p.waffenname.text(), "LMG #1");
 }
 
 TEST_F(CompletionPageTest, WindowFrameAndPlaces) {
-    CompletionPage& p = page6For(1);
+    CompletionPage& p = page6For("Holdout Pistole");
     EXPECT_EQ(p.caption(), "\"Ferrolith\" - Seite 6");
     EXPECT_EQ(p.find("Frame2")->caption(), "Fertigstellung");
     ASSERT_TRUE(p.clientTwips);
@@ -127,7 +95,7 @@ TEST_F(CompletionPageTest, WindowFrameAndPlaces) {
 }
 
 TEST_F(CompletionPageTest, OnlyTheNameIsEditableAndItTakesWhatTheFileHolds) {
-    CompletionPage& p = page6For(1);
+    CompletionPage& p = page6For("Holdout Pistole");
     for (forms::Control* c : p.controls()) {
         if (c->kind() == forms::ControlKind::TextField) {
             EXPECT_EQ(static_cast<forms::TextField*>(c)->readOnly, c != &p.waffenname) << c->name();
@@ -142,7 +110,7 @@ TEST_F(CompletionPageTest, OnlyTheNameIsEditableAndItTakesWhatTheFileHolds) {
 }
 
 TEST_F(CompletionPageTest, PriceIsFiveTimesDpForEveryDp) {
-    CompletionPage& p = page6For(14);
+    CompletionPage& p = page6For("Sturmkanone");
     EXPECT_EQ(p.preis.text(), "0");  // DP "0" on a fresh page
     p.dp.setText("1400");
     EXPECT_EQ(p.preis.text(), "7000");
@@ -157,45 +125,45 @@ TEST_F(CompletionPageTest, PriceIsFiveTimesDpForEveryDp) {
 }
 
 TEST_F(CompletionPageTest, BackShowsPage5AtPage6sPlaceAndKeepsPage6) {
-    CompletionPage& p = page6For(11);
-    s.w.runtime().userMove(p, 900, 700);
+    CompletionPage& p = page6For("LMG");
+    rt().userMove(p, 900, 700);
     p.show();
-    s.w.runtime().userType(p.waffenname, "Donnerbüchse");
-    s.w.runtime().userClick(p.Zurück);
+    rt().userType(p.waffenname, "Donnerbüchse");
+    rt().userClick(p.Zurück);
 
-    ASSERT_TRUE(s.w.form5.loaded());
+    ASSERT_TRUE(w.form5.loaded());
     EXPECT_FALSE(p.shown());
-    EXPECT_TRUE(s.w.form12().shown());
-    EXPECT_EQ(s.w.form12().left(), 900);
-    EXPECT_EQ(s.w.form12().top(), 700);
+    EXPECT_TRUE(w.form12().shown());
+    EXPECT_EQ(w.form12().left(), 900);
+    EXPECT_EQ(w.form12().top(), 700);
 
     // Page 5's forward action again: its phrases replace the earlier ones.
-    s.w.publishPhrases(5, ", Ultraschall-Sensor");
-    s.w.publishPhrases(5, ", Ultraschall-Sensor");
+    w.publishPhrases(5, ", Ultraschall-Sensor");
+    w.publishPhrases(5, ", Ultraschall-Sensor");
     EXPECT_EQ(p.Text1.text(), "Rahmen, Ultraschall-Sensor");
     EXPECT_EQ(p.waffenname.text(), "Donnerbüchse");
 }
 
 TEST_F(CompletionPageTest, NewUnloadsTheDesignPagesInOrderAndShowsPage1WithItsChoice) {
-    s.w.runtime().userMove(s.w.form1(), 300, 200);
-    s.chooseClass(11);  // LMG, forward to page 2
-    for (auto* dialog : s.w.dialogs()) (*dialog)();
-    s.w.form3();
-    s.w.form4();
-    s.w.form12();
-    s.w.publishPhrases(2, ", Feuermodus (SM/AM)");
-    CompletionPage& p = s.w.form5();
-    s.w.runtime().userType(p.waffenname, "Eigener Name");
+    rt().userMove(w.form1(), 300, 200);
+    s.chooseClass("LMG");  // forward to page 2
+    for (auto* dialog : w.dialogs()) (*dialog)();
+    w.form3();
+    w.form4();
+    w.form12();
+    w.publishPhrases(2, ", Feuermodus (SM/AM)");
+    CompletionPage& p = w.form5();
+    rt().userType(p.waffenname, "Eigener Name");
     p.show();
 
     walk::UnloadRecorder unloaded;
-    s.w.runtime().setObserver(&unloaded);
-    s.w.runtime().userClick(p.Command1);
-    s.w.runtime().setObserver(nullptr);
+    rt().setObserver(&unloaded);
+    rt().userClick(p.Command1);
+    rt().setObserver(nullptr);
 
     EXPECT_EQ(unloaded.names, (std::vector<std::string>{"Form5", "Form2", "Form3", "Form4", "form6", "Form7",
                                                         "Form8", "Form9", "Form10", "Form11", "Form12"}));
-    auto& page1 = s.w.form1();
+    auto& page1 = w.form1();
     EXPECT_TRUE(page1.shown());
     EXPECT_EQ(page1.left(), 300);
     EXPECT_EQ(page1.top(), 200);
@@ -203,22 +171,22 @@ TEST_F(CompletionPageTest, NewUnloadsTheDesignPagesInOrderAndShowsPage1WithItsCh
     EXPECT_TRUE(page1.Command1.enabled());
     EXPECT_EQ(page1.typ.text(), "LMG");
     EXPECT_EQ(page1.dp.text(), "425");
-    EXPECT_EQ(s.w.modifications.text(), "Rahmen");
+    EXPECT_EQ(w.modifications.text(), "Rahmen");
 
     // The next design creates page 6 afresh.
-    s.w.runtime().userClick(page1.option(14));
-    CompletionPage& again = s.w.form5();
+    rt().userClick(page1.option(14));
+    CompletionPage& again = w.form5();
     EXPECT_EQ(again.Text1.text(), "Rahmen");
     EXPECT_EQ(again.waffenname.text(), "Sturmkanone #1");
     EXPECT_EQ(again.typus.text(), "Sturmkanone");
 }
 
 TEST_F(CompletionPageTest, SavesTheWholeFileInWindows1252WithCrLf) {
-    CompletionPage& p = page6For(10);  // Scharfschützengewehr
-    s.w.publishPhrases(2, ", Keramikkomponenten (1), Rückstoßkompensation (1)");
-    s.w.publishPhrases(3, ", Gravur");
-    Sheet{}.copyInto(p);
-    s.w.runtime().userType(p.waffenname, "Schütze „Nordwind“");
+    CompletionPage& p = page6For("Scharfschützengewehr");
+    w.publishPhrases(2, ", Keramikkomponenten (1), Rückstoßkompensation (1)");
+    w.publishPhrases(3, ", Gravur");
+    walk::write(p, page5Copy);
+    rt().userType(p.waffenname, "Schütze „Nordwind“");
     save(p, dir / "entwurf.txt");
 
     const std::string expected =
@@ -242,20 +210,13 @@ TEST_F(CompletionPageTest, SavesTheWholeFileInWindows1252WithCrLf) {
         "Modifikationen: Rahmen, Keramikkomponenten (1), R\xFC" "cksto\xDFkompensation (1), Gravur\r\n";
     EXPECT_EQ(readBytes(dir / "entwurf.txt"), expected);
     EXPECT_EQ(s.saveDialog.filters, std::vector<std::string>{"Textdateien (*.txt)|*.txt"});
-    EXPECT_TRUE(s.messages.shown.empty());  // success stays silent
+    EXPECT_TRUE(messages.shown.empty());  // success stays silent
 }
 
 TEST_F(CompletionPageTest, LinesJoinTheFieldsAsTheyStand) {
-    CompletionPage& p = page6For(1);
-    Sheet sheet;
-    sheet.pwn = "6";
-    sheet.snw = "L";
-    sheet.gew = "3";
-    sheet.trnkera = "";
-    sheet.hlt = "-";
-    sheet.hlt2 = "";
-    sheet.Gurt = "/ Gurt";
-    sheet.copyInto(p);
+    CompletionPage& p = page6For("Holdout Pistole");
+    walk::write(p, walk::with(page5Copy, {{"pwn", "6"}, {"snw", "L"}, {"gew", "3"}, {"trnkera", ""}, {"hlt", "-"},
+                                          {"hlt2", ""}, {"Gurt", "/ Gurt"}}));
     p.hlt3.setVisible(false);  // a mount hidden by page 5 is written all the same
     save(p, dir / "entwurf");
 
@@ -270,11 +231,11 @@ TEST_F(CompletionPageTest, LinesJoinTheFieldsAsTheyStand) {
 }
 
 TEST_F(CompletionPageTest, SavingTwiceReplacesTheFileAndCancelWritesNothing) {
-    CompletionPage& p = page6For(12);
-    Sheet{}.copyInto(p);
-    s.w.runtime().userType(p.waffenname, "Ein recht langer Name für die erste Fassung");
+    CompletionPage& p = page6For("MMG");
+    walk::write(p, page5Copy);
+    rt().userType(p.waffenname, "Ein recht langer Name für die erste Fassung");
     save(p, dir / "entwurf.txt");
-    s.w.runtime().userType(p.waffenname, "Kurz");
+    rt().userType(p.waffenname, "Kurz");
     save(p, dir / "entwurf.txt");
     const auto second = readLines(dir / "entwurf.txt");
     ASSERT_EQ(second.size(), 18u);
@@ -282,20 +243,20 @@ TEST_F(CompletionPageTest, SavingTwiceReplacesTheFileAndCancelWritesNothing) {
     const std::string bytes = readBytes(dir / "entwurf.txt");
 
     // A cancelled dialog after an earlier save writes nothing, here or elsewhere.
-    s.w.runtime().userType(p.waffenname, "Verworfen");
+    rt().userType(p.waffenname, "Verworfen");
     s.saveDialog.answers.push_back(std::nullopt);
-    s.w.runtime().userClick(p.cmdSave);
+    rt().userClick(p.cmdSave);
     s.saveDialog.answers.push_back(std::string());
-    s.w.runtime().userClick(p.cmdSave);
+    rt().userClick(p.cmdSave);
     EXPECT_EQ(readBytes(dir / "entwurf.txt"), bytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     EXPECT_EQ(s.saveDialog.filters.size(), 4u);
-    EXPECT_TRUE(s.messages.shown.empty());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(CompletionPageTest, FailedSaveIsReportedAndTheOldFileSurvives) {
-    CompletionPage& p = page6For(13);
-    Sheet{}.copyInto(p);
+    CompletionPage& p = page6For("SMG");
+    walk::write(p, page5Copy);
     const fs::path target = dir / "entwurf.txt";
     std::ofstream(target, std::ios::binary) << "alte Fassung\r\n";
 
@@ -312,16 +273,16 @@ TEST_F(CompletionPageTest, FailedSaveIsReportedAndTheOldFileSurvives) {
 
     EXPECT_EQ(readBytes(target), "alte Fassung\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    ASSERT_EQ(s.messages.shown.size(), 1u);
-    EXPECT_EQ(s.messages.shown[0].title, "Ferrolith");
-    EXPECT_EQ(s.messages.shown[0].prompt,
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Ferrolith");
+    EXPECT_EQ(messages.shown[0].prompt,
               "Die Datei \"" + target.string() + "\" konnte nicht gespeichert werden: Die Datei ist zu groß.");
 
     // A folder that does not exist is named as the reason; the user stays on page 6.
     p.show();
     save(p, dir / "fehlt" / "entwurf.txt");
-    ASSERT_EQ(s.messages.shown.size(), 2u);
-    EXPECT_EQ(s.messages.shown[1].prompt, "Die Datei \"" + (dir / "fehlt" / "entwurf.txt").string() +
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].prompt, "Die Datei \"" + (dir / "fehlt" / "entwurf.txt").string() +
                                               "\" konnte nicht gespeichert werden: Der Ordner existiert nicht.");
     EXPECT_TRUE(p.shown());
 }

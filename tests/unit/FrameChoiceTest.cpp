@@ -115,9 +115,7 @@ TEST_F(FrameChoiceTest, InfoShowsTheCreditBoxAndChangesNothing) {
     EXPECT_EQ(messages.shown[0].title, "Korvessa");
     EXPECT_EQ(messages.shown[0].prompt.rfind("Ferrolith by Ellvarin. ", 0), 0u);
     EXPECT_EQ(messages.shown[0].icon, forms::MessageIcon::Information);
-    EXPECT_EQ(page.typ.text(), "Schwere Pistole");
-    EXPECT_EQ(page.fke.text(), "2");
-    EXPECT_EQ(page.dp.text(), "120");
+    EXPECT_EQ(walk::texts(page, "typ fke dp"), (walk::Texts{"Schwere Pistole", "2", "120"}));
     EXPECT_TRUE(page.option(4).value());
     EXPECT_TRUE(page.Command1.enabled());
     EXPECT_EQ(page.info.menu, "&Datei");

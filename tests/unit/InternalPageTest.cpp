@@ -27,38 +27,11 @@ struct WatchingMessageBox : forms::MessageBoxPort {
     }
 };
 
-struct Sheet {
-    const char* kpd;
-    const char* trn;
-    const char* gew;
-    const char* fke;
-    const char* dp;
-};
+// The fields the options of page 3 charge, in the order the rows below give them.
+constexpr const char* costs = "kpd trn gew fke dp";
+using walk::Texts;
 
-void expectSheet(const DesignSheet& p, const Sheet& s) {
-    EXPECT_EQ(p.kpd.text(), s.kpd);
-    EXPECT_EQ(p.trn.text(), s.trn);
-    EXPECT_EQ(p.gew.text(), s.gew);
-    EXPECT_EQ(p.fke.text(), s.fke);
-    EXPECT_EQ(p.dp.text(), s.dp);
-}
-
-struct InternalPageFixture {
-    walk::Session s;
-    Wizard& w = s.w;
-
-    // Page 1: the class, "&Weiter"; page 2: "&Weiter".
-    InternalPage& reach(std::string_view key) {
-        s.chooseClass(key);
-        return forwardFromPageTwo();
-    }
-    InternalPage& forwardFromPageTwo() {
-        walk::click(w.form2(), "Weiter1");
-        return w.form3();
-    }
-};
-
-struct InternalPageTest : InternalPageFixture, ::testing::Test {};
+using InternalPageTest = walk::PageWalk;
 using InternalPageSetUpTest = InternalPageTest;
 using InternalPageNavigationTest = InternalPageTest;
 using InternalPageGasVentTest = InternalPageTest;
@@ -70,7 +43,7 @@ using InternalPageSoundTest = InternalPageTest;
 // ---------------------------------------------------------------- set-up
 
 TEST_F(InternalPageSetUpTest, NewPageShowsItsControlsUntickedAndVoiceActivationDisabled) {
-    InternalPage& p3 = reach("Sturmgewehr");
+    InternalPage& p3 = page3("Sturmgewehr");
     EXPECT_EQ(p3.caption(), "\"Ferrolith\" - Seite 3");
     EXPECT_EQ(p3.Frame4.caption(), "Sturmgewehr");
     EXPECT_EQ(p3.sheetFrame.name(), "Frame3");
@@ -100,13 +73,12 @@ TEST_F(InternalPageSetUpTest, CreatesPageFourWithItsOwnEmptyKeyAndZeroes) {
     s.chooseClass("Sturmgewehr");
     ASSERT_FALSE(w.form3.loaded());
     ASSERT_FALSE(w.form4.loaded());
-    InternalPage& p3 = forwardFromPageTwo();
+    walk::forwardTo(w, 3);
+    InternalPage& p3 = w.form3();
     ASSERT_EQ(p3.typ.text(), "Sturmgewehr");
     ASSERT_TRUE(w.form4.loaded());
     EXPECT_FALSE(w.form4().shown());
-    EXPECT_EQ(w.form4().typ.text(), "");
-    EXPECT_EQ(w.form4().fke.text(), "0");
-    EXPECT_EQ(w.form4().dp.text(), "0");
+    EXPECT_EQ(walk::texts(w.form4(), "typ fke dp"), (walk::Texts{"", "0", "0"}));
     EXPECT_TRUE(s.messages.shown.empty());
 }
 
@@ -118,13 +90,8 @@ TEST_F(InternalPageSetUpTest, TakesPageTwosPositionAndClassWhenCreated) {
     EXPECT_EQ(p3.top(), 900);
     EXPECT_EQ(p3.Frame4.caption(), "Maschinenpistole");
     // The twelve fields come from page 2 as they stand; typ, fke and dp do not.
-    EXPECT_EQ(p3.pwr.text(), "HM/SM");
-    EXPECT_EQ(p3.trn.text(), "4");
-    EXPECT_EQ(p3.gew.text(), "4");
-    EXPECT_EQ(p3.hlt3.text(), "Unterlauf");
-    EXPECT_EQ(p3.typ.text(), "");
-    EXPECT_EQ(p3.fke.text(), "0");
-    EXPECT_EQ(p3.dp.text(), "0");
+    EXPECT_EQ(walk::texts(p3, "pwr trn gew hlt3 typ fke dp"),
+              (walk::Texts{"HM/SM", "4", "4", "Unterlauf", "", "0", "0"}));
 }
 
 // ------------------------------------------------- per class: offer and smartgun price
@@ -137,11 +104,11 @@ struct ClassRow {
     bool gasOffered;
 };
 
-class InternalPageClassTest : public InternalPageFixture, public ::testing::TestWithParam<ClassRow> {};
+class InternalPageClassTest : public walk::PageWalk, public ::testing::WithParamInterface<ClassRow> {};
 
 TEST_P(InternalPageClassTest, OffersTheGasVentOnlyWithABarrelMountAndPricesTheSmartgunByClass) {
     const ClassRow& c = GetParam();
-    InternalPage& p3 = reach(c.key);
+    InternalPage& p3 = page3(c.key);
     EXPECT_EQ(p3.Frame4.caption(), c.key);
     for (forms::CheckBox* box : {&p3.gas, &p3.gas2, &p3.gas3, &p3.gas4}) EXPECT_EQ(box->enabled(), c.gasOffered);
     for (forms::CheckBox* box : {&p3.gestaltung, &p3.gravur, &p3.smartintern, &p3.smartintern1, &p3.smartintern2})
@@ -189,8 +156,8 @@ TEST(InternalPageSmartgunPrice, KeyThatIsNoClassCostsNothing) {
 // ---------------------------------------------------------------- gas vent
 
 TEST_F(InternalPageGasVentTest, LevelTakesTheBarrelMountLocksSawnOffAndChargesThenGivesAllBack) {
-    InternalPage& p3 = reach("Schrotflinte");
-    expectSheet(p3, {"0", "3", "4,5", "2,5", "130"});
+    InternalPage& p3 = page3("Schrotflinte");
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "3", "4,5", "2,5", "130"}));
     ASSERT_EQ(p3.hlt.text(), "Lauf");
 
     click(p3.gas3);
@@ -199,7 +166,7 @@ TEST_F(InternalPageGasVentTest, LevelTakesTheBarrelMountLocksSawnOffAndChargesTh
     EXPECT_FALSE(w.form4().abgesägte.enabled());
     EXPECT_FALSE(p3.gas2.enabled());
     EXPECT_FALSE(p3.gas4.enabled());
-    expectSheet(p3, {"3", "1", "5,25", "1,75", "270"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"3", "1", "5,25", "1,75", "270"}));
 
     click(p3.gas3);
     EXPECT_EQ(p3.gas.value(), 0);
@@ -207,20 +174,20 @@ TEST_F(InternalPageGasVentTest, LevelTakesTheBarrelMountLocksSawnOffAndChargesTh
     EXPECT_TRUE(w.form4().abgesägte.enabled());
     EXPECT_TRUE(p3.gas2.enabled());
     EXPECT_TRUE(p3.gas4.enabled());
-    expectSheet(p3, {"0", "3", "4,5", "2,5", "130"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "3", "4,5", "2,5", "130"}));
 }
 
 TEST_F(InternalPageGasVentTest, UntickingTheParentUnticksTheLevelAndRefundsIt) {
-    InternalPage& p3 = reach("Sturmgewehr");
-    expectSheet(p3, {"0", "3", "6", "3", "225"});
+    InternalPage& p3 = page3("Sturmgewehr");
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "3", "6", "3", "225"}));
     click(p3.gas4);
-    expectSheet(p3, {"4", "1", "6,75", "2", "425"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"4", "1", "6,75", "2", "425"}));
     EXPECT_FALSE(p3.gas2.enabled());
     EXPECT_FALSE(p3.gas3.enabled());
 
     click(p3.gas);
     EXPECT_EQ(p3.gas4.value(), 0);
-    expectSheet(p3, {"0", "3", "6", "3", "225"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "3", "6", "3", "225"}));
     EXPECT_TRUE(p3.gas2.enabled());
     EXPECT_TRUE(p3.gas3.enabled());
     EXPECT_EQ(p3.hlt.text(), "Lauf");
@@ -228,7 +195,7 @@ TEST_F(InternalPageGasVentTest, UntickingTheParentUnticksTheLevelAndRefundsIt) {
 }
 
 TEST_F(InternalPageGasVentTest, ParentsAloneCostNothingAndAddNoPhrase) {
-    InternalPage& p3 = reach("Sportgewehr");
+    InternalPage& p3 = page3("Sportgewehr");
     const auto start = sheet(p3);
     click(p3.gas);
     EXPECT_EQ(p3.hlt.text(), "");
@@ -247,19 +214,19 @@ TEST_F(InternalPageGasVentTest, ParentsAloneCostNothingAndAddNoPhrase) {
 // ---------------------------------------------------------------- smartgun and voice
 
 TEST_F(InternalPageSmartgunTest, VoiceActivationIsOfferedOnlyWithASmartgunLevel) {
-    InternalPage& p3 = reach("Leichte Pistole");
-    expectSheet(p3, {"0", "6", "1,25", "1,5", "90"});
+    InternalPage& p3 = page3("Leichte Pistole");
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "6", "1,25", "1,5", "90"}));
     click(p3.stimm);
     EXPECT_EQ(p3.stimm.value(), 0);
 
     click(p3.smartintern1);
     EXPECT_TRUE(p3.stimm.enabled());
     EXPECT_FALSE(p3.smartintern2.enabled());
-    expectSheet(p3, {"0", "6", "1,75", "1", "180"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "6", "1,75", "1", "180"}));
     click(p3.stimm);
-    expectSheet(p3, {"0", "6", "1,75", "0,75", "230"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "6", "1,75", "0,75", "230"}));
     click(p3.stimm);
-    expectSheet(p3, {"0", "6", "1,75", "1", "180"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "6", "1,75", "1", "180"}));
 
     click(p3.smartintern1);
     EXPECT_FALSE(p3.stimm.enabled());
@@ -269,7 +236,7 @@ TEST_F(InternalPageSmartgunTest, VoiceActivationIsOfferedOnlyWithASmartgunLevel)
 }
 
 TEST_F(InternalPageSmartgunTest, SmartTwoAddsAQuarterKiloToTheWeight) {
-    InternalPage& p3 = reach("Taser");
+    InternalPage& p3 = page3("Taser");
     ASSERT_EQ(p3.gew.text(), "2,5");
     click(p3.smartintern2);
     EXPECT_EQ(p3.gew.text(), "2,75");
@@ -277,7 +244,7 @@ TEST_F(InternalPageSmartgunTest, SmartTwoAddsAQuarterKiloToTheWeight) {
 }
 
 TEST_F(InternalPageSmartgunTest, FkeMessageComesBeforeTheClassDpIsAdded) {
-    InternalPage& p3 = reach("Automatische Pistole");
+    InternalPage& p3 = page3("Automatische Pistole");
     WatchingMessageBox watch;
     watch.look = [&] { return p3.dp.text() + (p3.Command2.enabled() ? " enabled" : " disabled"); };
     w.runtime().setPorts(&watch, &s.saveDialog, &s.end);
@@ -304,7 +271,7 @@ TEST_F(InternalPageSmartgunTest, FkeMessageComesBeforeTheClassDpIsAdded) {
 }
 
 TEST_F(InternalPageSmartgunTest, ParentLocksExternalSmartgunCreatingPageFive) {
-    InternalPage& p3 = reach("Sturmgewehr");
+    InternalPage& p3 = page3("Sturmgewehr");
     ASSERT_FALSE(w.form12.loaded());
     const auto start = sheet(p3);
     click(p3.smartintern);
@@ -319,22 +286,22 @@ TEST_F(InternalPageSmartgunTest, ParentLocksExternalSmartgunCreatingPageFive) {
 }
 
 TEST_F(InternalPageSmartgunTest, UntickingTheParentUnticksTheLevelAndRefundsIt) {
-    InternalPage& p3 = reach("Sturmgewehr");
+    InternalPage& p3 = page3("Sturmgewehr");
     click(p3.smartintern2);
     EXPECT_EQ(p3.smartintern.value(), 1);
-    expectSheet(p3, {"0", "3", "6,25", "2,5", "563"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "3", "6,25", "2,5", "563"}));
     EXPECT_FALSE(w.form12().smartextern.enabled());
 
     click(p3.smartintern);
     EXPECT_EQ(p3.smartintern2.value(), 0);
     EXPECT_TRUE(p3.smartintern1.enabled());
     EXPECT_FALSE(p3.stimm.enabled());
-    expectSheet(p3, {"0", "3", "6", "3", "225"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"0", "3", "6", "3", "225"}));
     EXPECT_TRUE(w.form12().smartextern.enabled());
 }
 
 TEST_F(InternalPageSmartgunTest, TooltipsShowTheCostsOnceTheMouseMovesOverABox) {
-    InternalPage& p3 = reach("Sturmgewehr");
+    InternalPage& p3 = page3("Sturmgewehr");
     const std::pair<forms::CheckBox*, const char*> tips[] = {
         {&p3.gestaltung, "DP +20"},
         {&p3.gravur, "DP +20"},
@@ -356,7 +323,7 @@ TEST_F(InternalPageSmartgunTest, TooltipsShowTheCostsOnceTheMouseMovesOverABox) 
 }
 
 TEST_F(InternalPageSmartgunTest, EveryBoxTickedAndUntickedLeavesTheSheetAsItWas) {
-    InternalPage& p3 = reach("Schwere Pistole");
+    InternalPage& p3 = page3("Schwere Pistole");
     const auto start = sheet(p3);
     for (forms::CheckBox* box : {&p3.gestaltung, &p3.gravur, &p3.gas, &p3.gas2, &p3.gas3, &p3.gas4, &p3.smartintern,
                                  &p3.smartintern1, &p3.smartintern2}) {
@@ -383,10 +350,10 @@ TEST_F(InternalPageSmartgunTest, EveryBoxTickedAndUntickedLeavesTheSheetAsItWas)
 // ---------------------------------------------------------------- forward and back
 
 TEST_F(InternalPageNavigationTest, ForwardListsThePhrasesInOrderAndCopiesTheSheet) {
-    InternalPage& p3 = reach("Sturmgewehr");
+    InternalPage& p3 = page3("Sturmgewehr");
     w.runtime().userMove(p3, 700, 400);
     for (forms::CheckBox* box : {&p3.gravur, &p3.gas3, &p3.smartintern2, &p3.stimm}) click(*box);
-    expectSheet(p3, {"3", "1", "7", "1,5", "773"});
+    EXPECT_EQ(walk::texts(p3, costs), (Texts{"3", "1", "7", "1,5", "773"}));
 
     click(p3.Command2);
     EXPECT_EQ(w.modifications.phrases(3), ", Gravur, Gasventil (3), Smartgun intern (2), Stimmaktivierung");
@@ -405,7 +372,7 @@ TEST_F(InternalPageNavigationTest, ForwardListsThePhrasesInOrderAndCopiesTheShee
 }
 
 TEST_F(InternalPageNavigationTest, EveryPhraseInItsOrder) {
-    InternalPage& p3 = reach("LMG");
+    InternalPage& p3 = page3("LMG");
     // Ticked in reverse order of the list.
     for (forms::CheckBox* box : {&p3.smartintern1, &p3.stimm, &p3.gas2, &p3.gravur, &p3.gestaltung}) click(*box);
     click(p3.Command2);
@@ -414,7 +381,7 @@ TEST_F(InternalPageNavigationTest, EveryPhraseInItsOrder) {
 }
 
 TEST_F(InternalPageNavigationTest, BackShowsPageTwoAsItWasAndForgetsPageThree) {
-    InternalPage& p3 = reach("Schrotflinte");
+    InternalPage& p3 = page3("Schrotflinte");
     const auto page2Sheet = sheet(w.form2());
     w.runtime().userMove(p3, 300, 200);
     click(p3.gas2);
@@ -426,7 +393,8 @@ TEST_F(InternalPageNavigationTest, BackShowsPageTwoAsItWasAndForgetsPageThree) {
     EXPECT_EQ(w.form2().top(), 200);
     EXPECT_EQ(sheet(w.form2()), page2Sheet);
 
-    InternalPage& again = forwardFromPageTwo();
+    walk::forwardTo(w, 3);
+    InternalPage& again = w.form3();
     EXPECT_EQ(again.gas2.value(), 0);
     EXPECT_EQ(again.gas.value(), 0);
     EXPECT_EQ(again.hlt.text(), "Lauf");
@@ -435,7 +403,7 @@ TEST_F(InternalPageNavigationTest, BackShowsPageTwoAsItWasAndForgetsPageThree) {
 // ---------------------------------------------------------------- sound behaviour
 
 TEST_F(InternalPageSoundTest, HoldoutPistolHasNoGasVentToTick) {
-    InternalPage& p3 = reach("Holdout Pistole");
+    InternalPage& p3 = page3("Holdout Pistole");
     ASSERT_EQ(p3.hlt.text(), "-");
     for (forms::CheckBox* box : {&p3.gas, &p3.gas2, &p3.gas3, &p3.gas4}) {
         EXPECT_FALSE(box->enabled());
@@ -447,7 +415,7 @@ TEST_F(InternalPageSoundTest, HoldoutPistolHasNoGasVentToTick) {
 }
 
 TEST_F(InternalPageSoundTest, TakingTheSmartgunAwayTakesVoiceActivationWithIt) {
-    InternalPage& p3 = reach("Schwere Pistole");
+    InternalPage& p3 = page3("Schwere Pistole");
     const auto start = sheet(p3);
 
     // The level unticked directly.
@@ -472,7 +440,7 @@ TEST_F(InternalPageSoundTest, TakingTheSmartgunAwayTakesVoiceActivationWithIt) {
 }
 
 TEST_F(InternalPageSoundTest, HoldoutPistolKeepsPageFivesLockOnTheExternalSmartgun) {
-    InternalPage& p3 = reach("Holdout Pistole");
+    InternalPage& p3 = page3("Holdout Pistole");
     click(p3.smartintern);
     click(p3.smartintern);
     EXPECT_FALSE(w.form12().smartextern.enabled());
@@ -482,7 +450,7 @@ TEST_F(InternalPageSoundTest, HoldoutPistolKeepsPageFivesLockOnTheExternalSmartg
 }
 
 TEST_F(InternalPageSoundTest, BackGivesTheLocksOfTickedOptionsBack) {
-    InternalPage& p3 = reach("Schrotflinte");
+    InternalPage& p3 = page3("Schrotflinte");
     click(p3.gas2);
     click(p3.smartintern1);
     ASSERT_FALSE(w.form4().abgesägte.enabled());
@@ -492,13 +460,14 @@ TEST_F(InternalPageSoundTest, BackGivesTheLocksOfTickedOptionsBack) {
     EXPECT_TRUE(w.form12().smartextern.enabled());
 
     // A fresh page 3 without a gas vent leaves the sawn-off shotgun offered.
-    InternalPage& again = forwardFromPageTwo();
+    walk::forwardTo(w, 3);
+    InternalPage& again = w.form3();
     EXPECT_EQ(again.gas.value(), 0);
     EXPECT_TRUE(w.form4().abgesägte.enabled());
 }
 
 TEST_F(InternalPageSoundTest, BackCreatesNoPageToGiveALockBack) {
-    InternalPage& p3 = reach("Sturmgewehr");
+    InternalPage& p3 = page3("Sturmgewehr");
     click(p3.gas4);
     click(p3.Command2);
     click(w.form4().Zurück);

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(MountDialog, MountDialogFlags,
 // Sound behaviour: page 5's set-up ticks the underbarrel flag for a class
 // without an underbarrel mount each time the page is created.
 TEST_F(MountDialogWalk, LeichtePistoleOffersOnlyTheTopMountEachTimePage5IsCreated) {
-    open(walk::option("Leichte Pistole"));
+    open("Leichte Pistole");
     EXPECT_EQ(p->Check2.value(), 1);
     expectAllOffer({true, false, false});
 
@@ -187,10 +187,7 @@ TEST_F(MountDialogWalk, CancelWithNothingTickedUnticksAndRefundsTheItem) {
     click(p->laserziel);
     click(w.form7().cancel);
     EXPECT_EQ(p->laserziel.value(), 0);
-    EXPECT_EQ(p->trn.text(), "6");
-    EXPECT_EQ(p->dp.text(), "500");
-    EXPECT_EQ(p->gew.text(), "2,75");
-    EXPECT_EQ(p->fke.text(), "2");
+    EXPECT_EQ(walk::texts(*p, "trn dp gew fke"), (walk::Texts{"6", "500", "2,75", "2"}));
     EXPECT_FALSE(w.form7().shown());
     EXPECT_TRUE(p->enabled());
     EXPECT_TRUE(p->shown());
@@ -259,10 +256,7 @@ protected:
         EXPECT_EQ(p->hlt3.text(), "Unterlauf");
         EXPECT_TRUE(p->hlt2.enabled());
         EXPECT_TRUE(p->hlt3.enabled());
-        EXPECT_EQ(p->trn.text(), "6");
-        EXPECT_EQ(p->gew.text(), "2,75");
-        EXPECT_EQ(p->fke.text(), "2");
-        EXPECT_EQ(p->dp.text(), "500");
+        EXPECT_EQ(walk::texts(*p, "trn gew fke dp"), (walk::Texts{"6", "2,75", "2", "500"}));
     }
 };
 

@@ -18,36 +18,14 @@ using walk::click;
 
 namespace {
 
-// Page 1's option number of a class.
-enum ClassOption {
-    Holdout = 1,
-    Leichte = 2,
-    Automatische = 3,
-    Schwere = 4,
-    Maschinenpistole = 5,
-    Schrotflinte = 6,
-    Taser = 7,
-    Sportgewehr = 8,
-    Sturmgewehr = 9,
-    Scharfschuetzen = 10,
-    LMG = 11,
-    MMG = 12,
-    SMG = 13,
-    Sturmkanone = 14
-};
-
-struct Sheet {
-    std::string trn, gew, fke, dp;
-    bool operator==(const Sheet&) const = default;
-};
-std::ostream& operator<<(std::ostream& os, const Sheet& s) {
-    return os << "trn " << s.trn << ", gew " << s.gew << ", fke " << s.fke << ", dp " << s.dp;
-}
-const Sheet start{"6", "2,75", "2", "500"};
+using walk::Texts;
+// The fields the items charge, in the order the rows below give them.
+constexpr const char* costs = "trn gew fke dp";
+const Texts start{"6", "2,75", "2", "500"};
 
 class SensorPageWalk : public walk::Page5Walk {
 protected:
-    Sheet sheet() const { return {p->trn.text(), p->gew.text(), p->fke.text(), p->dp.text()}; }
+    Texts sheet() const { return walk::texts(*p, costs); }
     std::vector<CheckBox*> items() {
         return {&p->smartextern, &p->ultraschall, &p->entfernungsmesser, &p->sichtgerät, &p->laserziel, &p->laser};
     }
@@ -61,7 +39,6 @@ protected:
 // ---------------------------------------------------------------- set-up
 
 struct ClassSetup {
-    int option;
     const char* key;
     bool itemsOffered;
     int check2;
@@ -71,7 +48,7 @@ class SensorPageSetup : public SensorPageWalk, public ::testing::WithParamInterf
 
 TEST_P(SensorPageSetup, CaptionItemsAndUnderbarrelFlagPerClass) {
     const ClassSetup& c = GetParam();
-    open(c.option);
+    open(c.key);
     EXPECT_EQ(p->caption(), "\"Ferrolith\" - Seite 5");
     EXPECT_EQ(p->Frame1.caption(), c.key);
     for (CheckBox* item : items()) {
@@ -91,46 +68,34 @@ TEST_P(SensorPageSetup, CaptionItemsAndUnderbarrelFlagPerClass) {
 
 INSTANTIATE_TEST_SUITE_P(
     SensorPage, SensorPageSetup,
-    ::testing::Values(ClassSetup{Holdout, "Holdout Pistole", false, 0},
-                      ClassSetup{Leichte, "Leichte Pistole", true, 1},
-                      ClassSetup{Automatische, "Automatische Pistole", true, 1},
-                      ClassSetup{Schwere, "Schwere Pistole", true, 0},
-                      ClassSetup{Maschinenpistole, "Maschinenpistole", true, 0},
-                      ClassSetup{Schrotflinte, "Schrotflinte", true, 0}, ClassSetup{Taser, "Taser", true, 1},
-                      ClassSetup{Sportgewehr, "Sportgewehr", true, 0},
-                      ClassSetup{Sturmgewehr, "Sturmgewehr", true, 0},
-                      ClassSetup{Scharfschuetzen, "Scharfschützengewehr", true, 0},
-                      ClassSetup{LMG, "LMG", true, 0}, ClassSetup{MMG, "MMG", true, 0},
-                      ClassSetup{SMG, "SMG", true, 0}, ClassSetup{Sturmkanone, "Sturmkanone", true, 0}));
+    ::testing::Values(ClassSetup{"Holdout Pistole", false, 0},
+                      ClassSetup{"Leichte Pistole", true, 1},
+                      ClassSetup{"Automatische Pistole", true, 1},
+                      ClassSetup{"Schwere Pistole", true, 0},
+                      ClassSetup{"Maschinenpistole", true, 0},
+                      ClassSetup{"Schrotflinte", true, 0}, ClassSetup{"Taser", true, 1},
+                      ClassSetup{"Sportgewehr", true, 0},
+                      ClassSetup{"Sturmgewehr", true, 0},
+                      ClassSetup{"Scharfschützengewehr", true, 0},
+                      ClassSetup{"LMG", true, 0}, ClassSetup{"MMG", true, 0},
+                      ClassSetup{"SMG", true, 0}, ClassSetup{"Sturmkanone", true, 0}));
 
 TEST_F(SensorPageWalk, SetupCopiesTenFieldsFromPage2) {
-    w.runtime().userClick(w.form1().option(Sturmgewehr));
+    chooseOnly("Sturmgewehr");
     auto& p2 = w.form2();
     w.form12.unload();
-    const char* texts[] = {"11", "S", "SM/AM", "4", "+ 2", "3,5", "30", "Magazin", "", "2"};
-    forms::TextField* from[] = {&p2.pwn, &p2.snw, &p2.pwr, &p2.trn, &p2.trnkera,
-                                &p2.gew, &p2.cap, &p2.lmm, &p2.hlt, &p2.kpd};
-    for (int i = 0; i < 10; ++i) from[i]->setText(texts[i]);
-    p2.fke.setText("3");
-    p2.dp.setText("777");
-    p2.Gurt.setText("/ Gurt");
-    p2.hlt2.setText("");
-    p2.hlt3.setText("");
+    const walk::Sheet copied{{"pwn", "11"}, {"snw", "S"}, {"pwr", "SM/AM"},  {"trn", "4"}, {"trnkera", "+ 2"},
+                             {"gew", "3,5"}, {"cap", "30"}, {"lmm", "Magazin"}, {"hlt", ""}, {"kpd", "2"}};
+    walk::write(p2, walk::with(copied, {{"fke", "3"}, {"dp", "777"}, {"Gurt", "/ Gurt"}, {"hlt2", ""}, {"hlt3", ""}}));
 
     SensorPage& page = w.form12();
-    forms::TextField* to[] = {&page.pwn, &page.snw, &page.pwr, &page.trn, &page.trnkera,
-                              &page.gew, &page.cap, &page.lmm, &page.hlt, &page.kpd};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(to[i]->text(), texts[i]) << to[i]->name();
+    for (const auto& [field, text] : copied) EXPECT_EQ(page.field(field).text(), text) << field;
     // Neither FKE, DP, belt nor the top and underbarrel mounts are copied.
-    EXPECT_EQ(page.fke.text(), "0");
-    EXPECT_EQ(page.dp.text(), "0");
-    EXPECT_EQ(page.Gurt.text(), "/ -");
-    EXPECT_EQ(page.hlt2.text(), "Aufmontiert");
-    EXPECT_EQ(page.hlt3.text(), "Unterlauf");
+    EXPECT_EQ(walk::texts(page, "fke dp Gurt hlt2 hlt3"), (walk::Texts{"0", "0", "/ -", "Aufmontiert", "Unterlauf"}));
 }
 
 TEST_F(SensorPageWalk, SetupForSchwerePistoleCopiesFromPage3AndTakesItsFke) {
-    w.runtime().userClick(w.form1().option(Schwere));
+    chooseOnly("Schwere Pistole");
     auto& p2 = w.form2();
     auto& p3 = w.form3();
     w.form12.unload();
@@ -191,14 +156,8 @@ TEST_F(SensorPageWalk, ForwardHidesTakenMountsOnPage6AndCopiesTheSheet) {
     EXPECT_FALSE(six.hlt2.visible());
     EXPECT_TRUE(six.hlt3.visible());
     EXPECT_TRUE(six.hlt.visible()) << "an empty but enabled barrel mount stays visible";
-    EXPECT_EQ(six.hlt2.text(), "");
-    EXPECT_EQ(six.hlt3.text(), "Unterlauf");
-    EXPECT_EQ(six.hlt.text(), "");
-    EXPECT_EQ(six.fke.text(), "1,75");
-    EXPECT_EQ(six.dp.text(), "530");
-    EXPECT_EQ(six.gew.text(), "2,85");
-    EXPECT_EQ(six.kpd.text(), "3");
-    EXPECT_EQ(six.Gurt.text(), "/ Gurt");
+    EXPECT_EQ(walk::texts(six, "hlt2 hlt3 hlt fke dp gew kpd Gurt"),
+              (walk::Texts{"", "Unterlauf", "", "1,75", "530", "2,85", "3", "/ Gurt"}));
     EXPECT_EQ(six.left(), 300);
     EXPECT_EQ(six.top(), 200);
     EXPECT_TRUE(six.shown());
@@ -207,7 +166,7 @@ TEST_F(SensorPageWalk, ForwardHidesTakenMountsOnPage6AndCopiesTheSheet) {
 }
 
 TEST_F(SensorPageWalk, HoldoutForwardListsNothingAndCopiesTheSheetUnchanged) {
-    open(Holdout);
+    open("Holdout Pistole");
     click(p->Command2);
     EXPECT_EQ(w.form5().Text1.text(), "Rahmen");
     EXPECT_EQ(w.form5().dp.text(), "500");
@@ -246,7 +205,7 @@ TEST_F(SensorPageWalk, BackUnloadsNoDialogThatWasNeverCreated) {
 // a dialog takes the top mount, page 6 hides both, and going back from page 5
 // gives a fresh page 6 without page 5's phrases.
 TEST_F(SensorPageWalk, RoadWithBipodAndTopMount) {
-    s.chooseClass(Sturmgewehr);
+    s.chooseClass("Sturmgewehr");
     walk::forwardTo(w, 4);
     click(w.form4().zweibein);
     click(w.form4().Command2);
@@ -312,7 +271,7 @@ TEST_F(SensorPageWalk, ItemAtFkeZeroOpensItsDialogAndTheGuardWarns) {
 
 struct ItemCase {
     const char* item;
-    Sheet ticked;  // start sheet after the tick
+    Texts ticked;  // start sheet after the tick
 };
 
 class SensorPageItem : public SensorPageWalk, public ::testing::WithParamInterface<ItemCase> {};
@@ -347,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(SensorPage, SensorPageItem,
 struct PairCase {
     const char* item;
     const char* sub;
-    Sheet total;
+    Texts total;
 };
 
 class SensorPagePair : public SensorPageWalk, public ::testing::WithParamInterface<PairCase> {};
@@ -379,7 +338,7 @@ TEST_P(SensorPageFamily, EveryBoxTickedAndUntickedRestoresTheSheet) {
     CheckBox& item = p->check(GetParam().item);
     mount(item);
     ASSERT_EQ(item.value(), 1);
-    const Sheet withItem = sheet();
+    const Texts withItem = sheet();
     for (const char* name : GetParam().subs) {
         CheckBox& sub = p->check(name);
         ASSERT_TRUE(sub.enabled()) << name;
@@ -423,7 +382,7 @@ TEST_F(SensorPageWalk, AllItemsAndSubOptionsTogetherRestoreTheSheet) {
         EXPECT_TRUE(dialog(*item).frei.visible());
         click(dialog(*item).cancel);
     }
-    EXPECT_EQ(sheet(), (Sheet{"4", "3,5", "1,25", "1725"}));
+    EXPECT_EQ(sheet(), (Texts{"4", "3,5", "1,25", "1725"}));
     click(p->laser);
     click(p->sichtgerät);
     EXPECT_EQ(sheet(), start);
@@ -455,7 +414,7 @@ TEST_F(SensorPageWalk, LaserLevelsExcludeEachOtherAndNiederRefundsTwice) {
     mount(p->laser);
     click(p->niederenergetisch);
     EXPECT_FALSE(p->hochenergetisch.enabled());
-    EXPECT_EQ(sheet(), (Sheet{"5", "3,25", "1,5", "600"}));
+    EXPECT_EQ(sheet(), (Texts{"5", "3,25", "1,5", "600"}));
     click(p->laser);
     EXPECT_EQ(sheet(), start) << "fke and gew given back by the level and by the marker";
     EXPECT_EQ(p->niederenergetisch.value(), 0);
@@ -468,7 +427,7 @@ TEST_F(SensorPageWalk, SightUntickRefundsItsOptionsAndClosesThem) {
     mount(p->sichtgerät);
     click(p->v2);
     click(p->guncam);
-    EXPECT_EQ(sheet(), (Sheet{"5", "3", "1,75", "1060"}));
+    EXPECT_EQ(sheet(), (Texts{"5", "3", "1,75", "1060"}));
     click(p->sichtgerät);
     EXPECT_EQ(sheet(), start);
     for (CheckBox* b : {&p->v1, &p->v2, &p->v3, &p->blitz, &p->licht, &p->guncam, &p->IR}) {
@@ -486,7 +445,7 @@ TEST_F(SensorPageWalk, RangefinderClosesTheSightWithoutUntickingIt) {
     EXPECT_EQ(p->IR.value(), 1);
     EXPECT_FALSE(p->sichtgerät.enabled());
     EXPECT_FALSE(p->IR.enabled());
-    EXPECT_EQ(sheet(), (Sheet{"5", "3,1", "1,5", "830"}));
+    EXPECT_EQ(sheet(), (Texts{"5", "3,1", "1,5", "830"}));
     click(p->entfernungsmesser);
     EXPECT_TRUE(p->sichtgerät.enabled());
     EXPECT_FALSE(p->IR.enabled());
@@ -510,7 +469,7 @@ TEST_F(SensorPageWalk, GreyedValueDoesNothing) {
     mount(p->sichtgerät);
     p->v1.setValue(2);
     p->sichtgerät.setValue(2);
-    EXPECT_EQ(sheet(), (Sheet{"5", "3", "1,75", "500"}));
+    EXPECT_EQ(sheet(), (Texts{"5", "3", "1,75", "500"}));
     EXPECT_TRUE(p->v2.enabled());
 }
 

@@ -68,6 +68,30 @@ inline Sheet sheet(const ferrolith::DesignSheet& p) {
     return t;
 }
 
+// The texts of some fields of a page, named blank-separated in the order wanted.
+using Texts = std::vector<std::string>;
+inline Texts texts(const forms::Form& p, std::string_view names) {
+    Texts t;
+    std::string all(names);
+    for (std::size_t from = 0, at; from < all.size(); from = at + 1) {
+        at = all.find(' ', from);
+        if (at == std::string::npos) at = all.size();
+        if (at > from) t.push_back(p.field(all.substr(from, at - from)).text());
+    }
+    return t;
+}
+
+// Writes sheet texts into a page's fields, by name.
+inline void write(forms::Form& p, const Sheet& texts) {
+    for (const auto& [field, text] : texts) p.field(field).setText(text);
+}
+
+// A sheet with some texts changed.
+inline Sheet with(Sheet base, const Sheet& changes) {
+    for (const auto& [field, text] : changes) base[field] = text;
+    return base;
+}
+
 // Records the order in which forms are unloaded.
 struct UnloadRecorder : forms::RuntimeObserver {
     void formUnloaded(forms::Form& form) override { names.push_back(form.name()); }
@@ -136,21 +160,53 @@ struct Session {
     void pickClass(std::string_view key) { w.runtime().userClick(w.form1().option(option(key))); }
 };
 
-// Page 5 created directly after a class choice on page 1, with the sheet
-// trn 6, gew 2,75, fke 2, dp 500 that page 4's forward copy would bring.
-struct Page5Walk : ::testing::Test {
+// A wizard past the start window that a test walks to the page it is about.
+struct PageWalk : ::testing::Test {
     Session s;
     ferrolith::Wizard& w = s.w;
     forms::FakeMessageBox& messages = s.messages;
+
+    forms::Runtime& rt() { return w.runtime(); }
+    // Picks the class on page 1 and stays there; a page touched next is created directly.
+    void chooseOnly(std::string_view key) { s.pickClass(key); }
+    // Picks the class, goes forward from page 1 and on to the page, ticking nothing.
+    ferrolith::ComponentPage& page2(std::string_view key) {
+        s.chooseClass(key);
+        return w.form2();
+    }
+    ferrolith::InternalPage& page3(std::string_view key) { return arrived(w.form3, key, 3); }
+    ferrolith::AccessoryPage& page4(std::string_view key) { return arrived(w.form4, key, 4); }
+
+    template <class Page>
+    Page& arrived(forms::FormSlot<Page>& slot, std::string_view key, int number) {
+        page2(key);
+        forwardTo(w, number);
+        Page& page = slot();
+        EXPECT_TRUE(page.shown()) << "the walk stopped before page " << number;
+        EXPECT_EQ(page.typ.text(), key);
+        return page;
+    }
+
+    // How many FKE guard messages were shown; any other message is a fault.
+    int fkeMessages() const {
+        int n = 0;
+        for (const auto& m : messages.shown) n += m.prompt == ferrolith::fkeWarning;
+        return n;
+    }
+    void expectNoFault() const {
+        for (const auto& m : messages.shown) EXPECT_EQ(m.prompt, ferrolith::fkeWarning);
+    }
+};
+
+// Page 5 created directly after a class choice on page 1, with the sheet
+// trn 6, gew 2,75, fke 2, dp 500 that page 4's forward copy would bring.
+struct Page5Walk : PageWalk {
     ferrolith::SensorPage* p = nullptr;
 
-    void open(int classOption = option("Sturmgewehr")) {
-        w.runtime().userClick(w.form1().option(classOption));
+    void open(std::string_view key = "Sturmgewehr") {
+        chooseOnly(key);
         p = &w.form12();
-        p->trn.setText("6");
-        p->gew.setText("2,75");
-        p->fke.setText("2");
-        p->dp.setText("500");
+        write(*p, {{"trn", "6"}, {"gew", "2,75"}, {"fke", "2"}, {"dp", "500"}});
         p->show();
     }
     // The dialog that belongs to an item, as the item table pairs them.
