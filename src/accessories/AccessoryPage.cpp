@@ -21,31 +21,8 @@ namespace {
 
 using Box = CheckBox AccessoryPage::*;
 
-// A sheet field that an option changes by an amount.
-enum class Field { dp, fke, trn, gew, kpd, pwn };
-
-struct Cost {
-    Field field;
-    double amount;
-};
-using Costs = std::vector<Cost>;
-
-forms::TextField& sheetField(DesignSheet& sheet, Field field) {
-    switch (field) {
-        case Field::dp: return sheet.dp;
-        case Field::fke: return sheet.fke;
-        case Field::trn: return sheet.trn;
-        case Field::gew: return sheet.gew;
-        case Field::kpd: return sheet.kpd;
-        case Field::pwn: return sheet.pwn;
-    }
-    return sheet.dp;
-}
-
-// Adds each amount times sign to its field, in the order of the row.
-void applyCosts(DesignSheet& sheet, const Costs& costs, int sign) {
-    for (const Cost& c : costs) number::add(sheetField(sheet, c.field), sign * c.amount);
-}
+using Field = SheetField;
+using Costs = std::vector<SheetChange>;
 
 struct CostRow {
     Box box;
@@ -410,13 +387,13 @@ void AccessoryPage::onMountAccessoryClick(CheckBox& box) {
         hlt3.setText("");
         hlt3.setEnabled(false);
         others(false);
-        applyCosts(*this, row->costs, +1);
+        applyChanges(row->costs, +1);
     }
     if (box.value() == 0) {
         hlt3.setText("Unterlauf");
         hlt3.setEnabled(true);
         others(true);
-        applyCosts(*this, row->costs, -1);
+        applyChanges(row->costs, -1);
     }
 }
 
@@ -444,11 +421,11 @@ void AccessoryPage::onUnderbarrelWeaponClick(CheckBox& kind) {
             if (&(this->*r.box) != &kind) (this->*r.box).setEnabled(enabled);
     };
     if (kind.value() == 1) {
-        applyCosts(*this, row->costs, +1);
+        applyChanges(row->costs, +1);
         others(false);
     }
     if (kind.value() == 0) {
-        applyCosts(*this, row->costs, -1);
+        applyChanges(row->costs, -1);
         others(true);
     }
 }
@@ -458,12 +435,12 @@ void AccessoryPage::onFixedOptionClick(CheckBox& box) {
     const auto row = std::find_if(rows.begin(), rows.end(), [&](const FixedRow& r) { return &(this->*r.box) == &box; });
     if (box.value() == 1) {
         if (row->takesBarrel) hlt.setText("");
-        applyCosts(*this, row->costs, +1);
+        applyChanges(row->costs, +1);
         if (row->locks) (this->*row->locks).setEnabled(false);
     }
     if (box.value() == 0) {
         if (row->takesBarrel) hlt.setText("Lauf");
-        applyCosts(*this, row->costs, -1);
+        applyChanges(row->costs, -1);
         if (row->locks) (this->*row->locks).setEnabled(true);
     }
 }
@@ -517,7 +494,7 @@ void AccessoryPage::onAutomodusClick() {
             rewrote = false;
         if (rewrote) {
             autoRewrote_ = true;
-            applyCosts(*this, automodusCosts, +1);
+            applyChanges(automodusCosts, +1);
         }
     }
     if (automodus.value() == 0 && autoRewrote_) {
@@ -530,17 +507,17 @@ void AccessoryPage::onAutomodusClick() {
             pwr.setText("SM");
         else
             rewrote = false;
-        if (rewrote) applyCosts(*this, automodusCosts, -1);
+        if (rewrote) applyChanges(automodusCosts, -1);
     }
 }
 
 void AccessoryPage::onBioClick() {
     if (bio.value() == 1) {
-        applyCosts(*this, bioCosts, +1);
+        applyChanges(bioCosts, +1);
         sekundär.setEnabled(true);
     }
     if (bio.value() == 0) {
-        applyCosts(*this, bioCosts, -1);
+        applyChanges(bioCosts, -1);
         sekundär.setEnabled(false);
         sekundär.setValue(0);
     }
@@ -552,7 +529,7 @@ void AccessoryPage::onSekundärClick() {
         griffdornen.setEnabled(true);
         sprühsystem.setEnabled(true);
         elektroshock.setEnabled(true);
-        applyCosts(*this, sekundärCosts, +1);
+        applyChanges(sekundärCosts, +1);
     }
     if (sekundär.value() == 0) {
         griffdornen.setValue(0);
@@ -561,7 +538,7 @@ void AccessoryPage::onSekundärClick() {
         griffdornen.setEnabled(false);
         sprühsystem.setEnabled(false);
         elektroshock.setEnabled(false);
-        applyCosts(*this, sekundärCosts, -1);
+        applyChanges(sekundärCosts, -1);
     }
 }
 

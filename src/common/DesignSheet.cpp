@@ -83,6 +83,24 @@ void DesignSheet::copyTo(DesignSheet& to, bool withTyp) const {
     to.hlt3.setText(hlt3.text());
 }
 
+forms::TextField& DesignSheet::numberField(SheetField field) {
+    switch (field) {
+        case SheetField::fke: return fke;
+        case SheetField::gew: return gew;
+        case SheetField::trn: return trn;
+        case SheetField::kpd: return kpd;
+        case SheetField::pwn: return pwn;
+        case SheetField::dp:
+        case SheetField::none: break;
+    }
+    return dp;
+}
+
+void DesignSheet::applyChanges(std::span<const SheetChange> changes, int sign) {
+    for (const SheetChange& c : changes)
+        if (c.field != SheetField::none) forms::number::add(numberField(c.field), sign * c.amount);
+}
+
 void DesignSheet::takeSetUpFields(const DesignSheet& from, const DesignSheet& page2) {
     pwn.setText(from.pwn.text());
     snw.setText(from.snw.text());

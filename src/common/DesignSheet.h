@@ -6,6 +6,7 @@
 #include "forms/Form.h"
 
 #include <array>
+#include <span>
 
 namespace ferrolith {
 
@@ -27,6 +28,14 @@ inline constexpr SheetTexts page3SheetTexts = page2SheetTexts;
 inline constexpr SheetTexts page4SheetTexts{"0", "0", "0", "X", "XX", "XX", "XXXX", "XXXXX", "XXXXXX"};
 inline constexpr SheetTexts page5SheetTexts = page4SheetTexts;
 inline constexpr SheetTexts page6SheetTexts{"0", "0", "10", "M", "XX", "XX", "2,75", "XXXXX", "Streifen"};
+
+// A sheet field that an option changes by a number, and one such change.
+enum class SheetField : unsigned char { none, dp, fke, gew, trn, kpd, pwn };
+
+struct SheetChange {
+    SheetField field = SheetField::none;
+    double amount = 0;
+};
 
 inline constexpr const char* fkeWarning = "FKE darf nicht unter 0 liegen !";
 
@@ -74,6 +83,13 @@ public:
     // Gurt, typ, fke, dp, pwn, snw, pwr, trn, trnkera, gew, cap, lmm, hlt, kpd, hlt2, hlt3;
     // without typ when the receiving page does not take it.
     void copyTo(DesignSheet& to, bool withTyp) const;
+
+    // The field behind a SheetField (dp for none, which no change uses).
+    forms::TextField& numberField(SheetField field);
+
+    // Adds each change times sign (+1 on tick, -1 on untick) to its field, in
+    // the order given; `none` entries are skipped.
+    void applyChanges(std::span<const SheetChange> changes, int sign);
 
     // The class set-up of pages 4 and 5 takes pwn, snw, pwr, trn, gew, cap,
     // lmm, hlt and kpd from `from` and trnkera from page 2, in this order.

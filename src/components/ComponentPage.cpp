@@ -293,24 +293,6 @@ forms::Control& ComponentPage::control(const std::string& name) const {
     return *c;
 }
 
-forms::TextField& ComponentPage::sheetField(Field field) {
-    switch (field) {
-        case Field::dp: return dp;
-        case Field::fke: return fke;
-        case Field::gew: return gew;
-        case Field::trn: return trn;
-        case Field::kpd: return kpd;
-        case Field::pwn: return pwn;
-        case Field::none: break;
-    }
-    throw std::logic_error("no sheet field");
-}
-
-void ComponentPage::apply(const Deltas& deltas, int sign) {
-    for (const Delta& d : deltas)
-        if (d.field != Field::none) number::add(sheetField(d.field), sign * d.amount);
-}
-
 forms::CheckBox& ComponentPage::page4Silencer() { return w_.form4().schall; }
 forms::CheckBox& ComponentPage::page4Clip() { return w_.form4().ladestreifen; }
 forms::ListBox& ComponentPage::page4ClipSize() { return w_.form4().vergrößert; }
@@ -321,7 +303,7 @@ void ComponentPage::onModeClick(const FireMode& m) {
     const int value = check(m.box).value();
     if (value == 1) {
         pwr.setText(m.pwr);
-        apply(m.deltas, +1);
+        applyChanges(m.deltas, +1);
         modus.setValue(1);
         for (const char* other : modeBoxes)
             if (other != std::string_view(m.box)) check(other).setEnabled(false);
@@ -329,7 +311,7 @@ void ComponentPage::onModeClick(const FireMode& m) {
     }
     if (value == 0) {
         pwr.setText(m.pwrUntick);
-        apply(m.deltas, -1);
+        applyChanges(m.deltas, -1);
         modus.setValue(0);
         for (const char* other : modeBoxes)
             if (other != std::string_view(m.box)) check(other).setEnabled(true);
@@ -349,7 +331,7 @@ void ComponentPage::onModusClick() {
 void ComponentPage::onLade1Click() {
     const Deltas& costs = mechanisms[0].deltas;
     if (lade1.value() == 1) {
-        apply(costs, +1);
+        applyChanges(costs, +1);
         munitionswahl.setEnabled(false);
         lmm.setText(mechanisms[0].lmm);
         lade.setValue(1);
@@ -359,7 +341,7 @@ void ComponentPage::onLade1Click() {
     }
     if (lade1.value() == 0) {
         cap.setText("-");
-        apply(costs, -1);
+        applyChanges(costs, -1);
         lmm.setText(blank);
         lade.setValue(0);
         for (CheckBox* b : {&lade2, &lade3, &lade4}) b->setEnabled(true);
@@ -373,7 +355,7 @@ void ComponentPage::onLade2Click() {
     if (lade2.value() == 1) {
         munitionswahl.setEnabled(true);
         cap.setText(muniorg.text());
-        apply(costs, +1);
+        applyChanges(costs, +1);
         lmm.setText(mechanisms[1].lmm);
         lade.setValue(1);
         for (CheckBox* b : {&lade1, &lade3, &lade4}) b->setEnabled(false);
@@ -385,7 +367,7 @@ void ComponentPage::onLade2Click() {
         page4ClipSize().setEnabled(false);
         munitionswahl.setEnabled(false);
         munitionswahl.setValue(0);
-        apply(costs, -1);
+        applyChanges(costs, -1);
         lmm.setText(blank);
         lade.setValue(0);
         for (CheckBox* b : {&lade1, &lade3, &lade4}) b->setEnabled(true);
@@ -399,7 +381,7 @@ void ComponentPage::onLade3Click() {
     const bool capIsNumber = number::parse(cap.text()).has_value();
     if (lade3.value() == 1) {
         munitionswahl.setEnabled(false);
-        apply(costs, +1);
+        applyChanges(costs, +1);
         lade.setValue(1);
         for (CheckBox* b : {&lade1, &lade2, &lade4}) b->setEnabled(false);
         lmm.setText(mechanisms[2].lmm);
@@ -410,7 +392,7 @@ void ComponentPage::onLade3Click() {
         page4Clip().setEnabled(false);
     }
     if (lade3.value() == 0) {
-        apply(costs, -1);
+        applyChanges(costs, -1);
         lade.setValue(0);
         lmm.setText(blank);
         lade1.setEnabled(true);
@@ -426,7 +408,7 @@ void ComponentPage::onLade3Click() {
 void ComponentPage::onLade4Click() {
     const Deltas& costs = mechanisms[3].deltas;
     if (lade4.value() == 1) {
-        apply(costs, +1);
+        applyChanges(costs, +1);
         munitionswahl.setEnabled(false);
         muni.setVisible(true);
         munistufe.setVisible(true);
@@ -437,7 +419,7 @@ void ComponentPage::onLade4Click() {
         page4ClipSize().setEnabled(false);
     }
     if (lade4.value() == 0) {
-        apply(costs, -1);
+        applyChanges(costs, -1);
         muni.setVisible(false);
         munistufe.setVisible(false);
         lade.setValue(0);
@@ -448,11 +430,11 @@ void ComponentPage::onLade4Click() {
 
 void ComponentPage::onLade5Click() {
     if (lade5.value() == 1) {
-        apply(mechanisms[4].deltas, +1);
+        applyChanges(mechanisms[4].deltas, +1);
         Gurt.setText("/ Gurt");
     }
     if (lade5.value() == 0) {
-        apply(mechanisms[4].deltas, -1);
+        applyChanges(mechanisms[4].deltas, -1);
         Gurt.setText(" ");
     }
 }
@@ -499,7 +481,7 @@ void ComponentPage::onMuniClick() {
 void ComponentPage::onSingleOptionClick(const Option& o) {
     CheckBox& box = check(o.box);
     if (box.value() == 1) {
-        apply(o.deltas, +1);
+        applyChanges(o.deltas, +1);
         if (&box == &bullpup)
             for (CheckBox* b : {&tarn, &tarnstufe1, &tarnstufe2}) b->setEnabled(false);
         if (&box == &schnell) {
@@ -510,7 +492,7 @@ void ComponentPage::onSingleOptionClick(const Option& o) {
     if (box.value() == 0) {
         if (&box == &bullpup)
             for (CheckBox* b : {&tarn, &tarnstufe1, &tarnstufe2}) b->setEnabled(true);
-        apply(o.deltas, -1);
+        applyChanges(o.deltas, -1);
         if (&box == &schnell) {
             rück3.setValue(0);
             rück2.setVisible(true);
@@ -540,7 +522,7 @@ void ComponentPage::onLevelClick(const Option& level) {
     // Ceramic levels write the second Tarnstufe; their untick leaves the
     // current Tarnstufe there.
     if (level.trnkera) trnkera.setText(ticked ? level.trnkera : trn.text());
-    apply(level.deltas, ticked ? +1 : -1);
+    applyChanges(level.deltas, ticked ? +1 : -1);
     // Increased concealability and the bullpup design exclude each other.
     if (&parent == &tarn) bullpup.setEnabled(!ticked);
 }
@@ -558,7 +540,7 @@ void ComponentPage::onLevelListClick(const LevelListGroup& g, ListBox& list) {
     if (!number::truth(list)) return;
     check(g.parent).setValue(1);
     const double levels = number::read(list);
-    number::add(sheetField(g.field), levels * g.perLevel);
+    number::add(numberField(g.field), levels * g.perLevel);
     number::add(dp, levels * g.dpPerLevel);
     list.setEnabled(false);
 }
@@ -573,7 +555,7 @@ void ComponentPage::onLevelListParentClick(const LevelListGroup& g) {
     // A list that still shows its caption text ("16 Stufen") has charged
     // nothing and refunds nothing.
     if (const auto levels = number::parse(list.text())) {
-        number::add(sheetField(g.field), -*levels * g.perLevel);
+        number::add(numberField(g.field), -*levels * g.perLevel);
         number::add(dp, -*levels * g.dpPerLevel);
     }
     list.setText("0");

@@ -133,8 +133,6 @@ public:
 
 private:
     forms::Control& control(const std::string& name) const;
-    forms::TextField& sheetField(components::Field field);
-    void apply(const components::Deltas& deltas, int sign);
     // The boxes of a parent's group, in the order of the level table.
     std::vector<forms::CheckBox*> levelsOf(const forms::CheckBox& parent);
     void setOthersEnabled(const char* const* group, std::size_t count, const forms::CheckBox& except, bool enabled);

@@ -3,18 +3,15 @@
 // what each option costs. Handlers apply a row with a sign (+1 on tick, -1 on
 // untick) instead of repeating the numbers in code.
 
+#include "common/DesignSheet.h"
+
 #include <array>
 #include <string_view>
 
 namespace ferrolith::components {
 
-// A sheet field that an option changes by a number.
-enum class Field : unsigned char { none, dp, fke, gew, trn, kpd, pwn };
-
-struct Delta {
-    Field field = Field::none;
-    double amount = 0;
-};
+using Field = SheetField;
+using Delta = SheetChange;
 
 // The number changes of one option, in the order the handler writes them.
 using Deltas = std::array<Delta, 5>;
