@@ -16,9 +16,13 @@ template <class T>
 auto factory(Wizard& w) {
     return [&w] { return std::make_unique<T>(w); };
 }
-auto dialogFactory(Wizard& w, const char* name, const char* caption, const char* item) {
-    return [&w, name, caption, item] { return std::make_unique<MountDialog>(w, name, caption, item); };
+auto dialogFactory(Wizard& w, const char* name, const char* caption, const char* item, const char* tabOrder,
+                   bool sizable) {
+    return [=, &w] { return std::make_unique<MountDialog>(w, name, caption, item, tabOrder, sizable); };
 }
+constexpr const char* choicesFirst = "aufmontiert unterlauf ok cancel";
+constexpr const char* okThenTop = "ok aufmontiert unterlauf cancel";
+constexpr const char* okThenUnderbarrel = "ok unterlauf aufmontiert cancel";
 }  // namespace
 
 Wizard::Wizard()
@@ -29,12 +33,12 @@ Wizard::Wizard()
       form4(runtime_, factory<AccessoryPage>(*this)),
       form12(runtime_, factory<SensorPage>(*this)),
       form5(runtime_, factory<CompletionPage>(*this)),
-      form6(runtime_, dialogFactory(*this, "form6", "Entfernungsmesser", "entfernungsmesser")),
-      form7(runtime_, dialogFactory(*this, "Form7", "Laser-Zielmarkierer", "laserziel")),
-      form8(runtime_, dialogFactory(*this, "Form8", "Ultraschall-Sensor", "ultraschall")),
-      form9(runtime_, dialogFactory(*this, "Form9", "Smartgun (extern)", "smartextern")),
-      form10(runtime_, dialogFactory(*this, "Form10", "Lasermarkierer", "laser")),
-      form11(runtime_, dialogFactory(*this, "Form11", "Sichtgerät", "sichtgerät")) {}
+      form6(runtime_, dialogFactory(*this, "form6", "Entfernungsmesser", "entfernungsmesser", choicesFirst, false)),
+      form7(runtime_, dialogFactory(*this, "Form7", "Laser-Zielmarkierer", "laserziel", okThenTop, false)),
+      form8(runtime_, dialogFactory(*this, "Form8", "Ultraschall-Sensor", "ultraschall", okThenUnderbarrel, true)),
+      form9(runtime_, dialogFactory(*this, "Form9", "Smartgun (extern)", "smartextern", okThenUnderbarrel, true)),
+      form10(runtime_, dialogFactory(*this, "Form10", "Lasermarkierer", "laser", okThenUnderbarrel, true)),
+      form11(runtime_, dialogFactory(*this, "Form11", "Sichtgerät", "sichtgerät", okThenUnderbarrel, false)) {}
 
 Wizard::~Wizard() {
     // Forms refer to each other only through the slots; drop them without

@@ -9,8 +9,9 @@ using forms::Frame;
 using forms::Label;
 using forms::TextField;
 
-DesignSheet::DesignSheet(forms::Form& form, const SheetTexts& t, const char* frameName, bool withLabels)
-    : sheetFrame(form, frameName ? frameName : "sheetFrame", ""),
+DesignSheet::DesignSheet(forms::Form& form, const SheetTexts& t, const char* frameName, bool withLabels,
+                         forms::Frame* within)
+    : sheetFrame(form, frameName ? frameName : "sheetFrame", "", within),
       lblPwn(form, "lblPwn", "Powerniveau:", &sheetFrame),
       pwn(form, "pwn", t.pwn, &sheetFrame),
       lblSnw(form, "lblSnw", "Schadensniveau: ", &sheetFrame),

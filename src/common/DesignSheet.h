@@ -42,8 +42,10 @@ inline constexpr const char* fkeWarning = "FKE darf nicht unter 0 liegen !";
 class DesignSheet {
 public:
     // frameName names the frame that holds the sheet block on pages 2 to 5;
-    // page 6 lays its fields out itself and asks for no labels.
-    DesignSheet(forms::Form& form, const SheetTexts& texts, const char* frameName, bool withLabels = true);
+    // page 6 lays its fields out itself and asks for no labels. `within` is
+    // the frame the sheet block stands in, or nullptr for the form itself.
+    DesignSheet(forms::Form& form, const SheetTexts& texts, const char* frameName, bool withLabels = true,
+                forms::Frame* within = nullptr);
 
     forms::Frame sheetFrame;
     forms::Label lblPwn;

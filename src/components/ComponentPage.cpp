@@ -9,7 +9,9 @@
 #include "start/FrameChoicePage.h"
 
 #include <cmath>
+#include <span>
 #include <sstream>
+#include <string_view>
 
 namespace ferrolith {
 
@@ -207,6 +209,7 @@ ComponentPage::ComponentPage(Wizard& wizard)
 void ComponentPage::load() {
     const ClassSetUp* c = findSetUp(w_.form1().typ.text());
     if (!c) return;
+    setUp_ = c;
     Frame2.setCaption(c->key);
     muniorg.setText(c->cap);
     if (c->fkeCopy) fke.setText(w_.form1().fke.text());
@@ -293,6 +296,10 @@ forms::Control& ComponentPage::control(const std::string& name) const {
     return *c;
 }
 
+// A taser never takes a silencer, so no fire mode shows it on page 4 for one,
+// whichever page 4 is loaded.
+bool ComponentPage::offersSilencer() const { return !setUp_ || setUp_->otherPages != OtherPages::taser; }
+
 forms::CheckBox& ComponentPage::page4Silencer() { return w_.form4().schall; }
 forms::CheckBox& ComponentPage::page4Clip() { return w_.form4().ladestreifen; }
 forms::ListBox& ComponentPage::page4ClipSize() { return w_.form4().vergrößert; }
@@ -307,7 +314,7 @@ void ComponentPage::onModeClick(const FireMode& m) {
         modus.setValue(1);
         for (const char* other : modeBoxes)
             if (other != std::string_view(m.box)) check(other).setEnabled(false);
-        if (m.silencer) page4Silencer().setVisible(true);
+        if (m.silencer && offersSilencer()) page4Silencer().setVisible(true);
     }
     if (value == 0) {
         pwr.setText(m.pwrUntick);
@@ -516,13 +523,23 @@ void ComponentPage::onLevelClick(const Option& level) {
     const int value = box.value();
     if (value != 0 && value != 1) return;
     const bool ticked = value == 1;
-    parent.setValue(ticked ? 1 : 0);
-    for (CheckBox* other : levelsOf(parent))
-        if (other != &box) other->setEnabled(!ticked);
-    // Ceramic levels write the second Tarnstufe; their untick leaves the
-    // current Tarnstufe there.
-    if (level.trnkera) trnkera.setText(ticked ? level.trnkera : trn.text());
-    applyChanges(level.deltas, ticked ? +1 : -1);
+    const int sign = ticked ? +1 : -1;
+    for (const char step : std::string_view(ticked ? level.tickSteps : level.untickSteps)) {
+        switch (step) {
+        case 'p': parent.setValue(ticked ? 1 : 0); break;
+        case 'o':
+            for (CheckBox* other : levelsOf(parent))
+                if (other != &box) other->setEnabled(!ticked);
+            break;
+        // Ceramic levels write the second Tarnstufe; their untick leaves the
+        // current Tarnstufe there.
+        case 'k':
+            if (level.trnkera) trnkera.setText(ticked ? level.trnkera : trn.text());
+            break;
+        case 'c': applyChanges(level.deltas, sign); break;
+        default: applyChanges(std::span(&level.deltas.at(std::size_t(step - '0')), 1), sign); break;
+        }
+    }
     // Increased concealability and the bullpup design exclude each other.
     if (&parent == &tarn) bullpup.setEnabled(!ticked);
 }

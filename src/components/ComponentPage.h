@@ -137,12 +137,14 @@ private:
     std::vector<forms::CheckBox*> levelsOf(const forms::CheckBox& parent);
     void setOthersEnabled(const char* const* group, std::size_t count, const forms::CheckBox& except, bool enabled);
 
+    bool offersSilencer() const;
     // Page 4's controls that page 2 locks, shows and hides.
     forms::CheckBox& page4Silencer();
     forms::CheckBox& page4Clip();
     forms::ListBox& page4ClipSize();
 
     Wizard& w_;
+    const components::ClassSetUp* setUp_ = nullptr;  // the class the set-up fitted the page to
 };
 
 }  // namespace ferrolith

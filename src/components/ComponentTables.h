@@ -81,6 +81,14 @@ extern const std::array<Mechanism, 5> mechanisms;
 
 // ---- single options and level boxes ------------------------------------------
 
+// The steps of a level's tick or untick, one letter each, run in the order
+// written: p ticks or unticks the parent, o disables or enables the other
+// levels of the group, k writes the second Tarnstufe (ceramic levels), c
+// applies all costs, and a digit applies only the cost at that index. The
+// order is seen from outside: an FKE warning shows the page as far as the
+// steps before it got.
+inline constexpr const char* parentFirst = "pokc";
+
 // A check box with fixed costs. Level boxes name their parent; a level's tick
 // ticks the parent and disables the other levels of the group, its untick
 // unticks the parent and enables them.
@@ -91,6 +99,8 @@ struct Option {
     const char* trnkera;  // ceramic levels: second Tarnstufe text written on tick
     const char* toolTip;  // nullptr: the box sets no tooltip
     bool toolTipOnPress;
+    const char* tickSteps = parentFirst;    // level boxes only
+    const char* untickSteps = parentFirst;  // level boxes only
 };
 
 // The single options: bullpup, flechette, größe, nahkampf, schnell, schwer,

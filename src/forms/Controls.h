@@ -61,6 +61,12 @@ public:
     // laid out at those places instead.
     bool sameRow = false;
     std::optional<TwipsRect> twips;
+    // A font of the control's own; otherwise it takes its window's font.
+    struct Font {
+        std::string family;
+        double points = 0;
+    };
+    std::optional<Font> font;
 
 protected:
     void changed();

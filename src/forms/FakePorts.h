@@ -4,6 +4,7 @@
 #include "forms/Ports.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +21,11 @@ class FakeMessageBox : public MessageBoxPort {
 public:
     void show(const std::string& prompt, const std::string& title, MessageIcon icon) override {
         shown.push_back({prompt, title, icon});
+        if (whileOpen) whileOpen();
     }
     std::vector<RecordedMessage> shown;
+    // Runs while a box is open, to look at the windows behind it.
+    std::function<void()> whileOpen;
 };
 
 class FakeSaveDialog : public SaveDialogPort {

@@ -45,6 +45,12 @@ public:
 
     // A window without a close box (the mount dialogs, the start window).
     bool closable = true;
+    // A window whose size the user may change; others keep the size of their content.
+    bool sizable = false;
+    // The keyboard order of the controls that come first; the others follow
+    // in the order of declaration. The first that takes input gets the focus
+    // when the window is shown.
+    std::vector<Control*> tabOrder;
     // The client area in twips, for forms laid out at fixed places.
     std::optional<TwipsRect> clientTwips;
 

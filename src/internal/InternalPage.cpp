@@ -41,7 +41,9 @@ const std::array<InternalPage::PricedOption, 8> InternalPage::pricedOptions{{
 
 InternalPage::InternalPage(Wizard& wizard)
     : forms::Form(wizard.runtime(), "Form3", "\"Ferrolith\" - Seite 3"),
-      DesignSheet(*this, page3SheetTexts, "Frame3"),
+      // The outer frame holds the sheet too; it is declared later, so only
+      // its address is handed on here.
+      DesignSheet(*this, page3SheetTexts, "Frame3", true, &Frame4),
       Frame4(*this, "Frame4", ""),
       Frame6(*this, "Frame6", "Kosmetische Modifikationen", &Frame4),
       gestaltung(*this, "gestaltung", "Persönliche Gestaltung", &Frame6),
@@ -62,8 +64,8 @@ InternalPage::InternalPage(Wizard& wizard)
       Command3(*this, "Command3", "&Zurück"),
       Command2(*this, "Command2", "&Weiter"),
       w_(wizard) {
-    // The page's frame stands right of the sheet, so the page stays low.
-    Frame4.sameRow = true;
+    // The outer frame holds the sheet with the two option frames below it in
+    // the left column, and the picture at the right.
     gas3.sameRow = true;
     gas4.sameRow = true;
     smartintern2.sameRow = true;

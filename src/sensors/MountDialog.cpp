@@ -3,11 +3,14 @@
 #include "app/Wizard.h"
 #include "sensors/SensorPage.h"
 
+#include <sstream>
+
 namespace ferrolith {
 
 const char* const MountDialog::noMountNotice = "Keine Halterungen mehr frei !!!\n       (bitte Cancel drücken)\n";
 
-MountDialog::MountDialog(Wizard& wizard, const char* name, const char* caption, const char* itemName)
+MountDialog::MountDialog(Wizard& wizard, const char* name, const char* caption, const char* itemName,
+                         const char* keyOrder, bool canResize)
     : forms::Form(wizard.runtime(), name, caption),
       item(itemName),
       aufmontiert(*this, "aufmontiert", "Aufmontiert"),
@@ -17,6 +20,9 @@ MountDialog::MountDialog(Wizard& wizard, const char* name, const char* caption, 
       cancel(*this, "cancel", "&Cancel"),
       w_(wizard) {
     closable = false;
+    sizable = canResize;
+    std::istringstream names(keyOrder);
+    for (std::string control; names >> control;) tabOrder.push_back(find(control));
     frei.multiLine = true;
     frei.setVisible(false);
     cancel.sameRow = true;

@@ -14,7 +14,9 @@ class Wizard;
 
 class MountDialog : public forms::Form {
 public:
-    MountDialog(Wizard& wizard, const char* name, const char* caption, const char* item);
+    // `tabOrder` names the keyboard order of the choices and buttons, blank-separated.
+    MountDialog(Wizard& wizard, const char* name, const char* caption, const char* item, const char* tabOrder,
+                bool sizable);
 
     // The name of the page-5 check box this dialog belongs to.
     const std::string item;

@@ -23,6 +23,7 @@ StartWindow::StartWindow(Wizard& wizard)
     lblDescription.twips = forms::TwipsRect{0, 4680, 2205, 210};
     Label2.twips = forms::TwipsRect{0, 4920, 2295, 255};
     Label4.twips = forms::TwipsRect{0, 5160, 5295, 255};
+    Label4.font = forms::Control::Font{"Arial", 6.75};  // the system's substitute where Arial is missing
     Label1.twips = forms::TwipsRect{2640, 4800, 615, 255};
     cmdOK.twips = forms::TwipsRect{3840, 4680, 1260, 345};
     cmdOK.isDefault = true;

@@ -32,11 +32,23 @@ QString qtFileFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+void prepareSaveDialog(QFileDialog& dialog, const std::string& filter, const std::string& suggested) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt reads the patterns from the parentheses that end an entry; shown are
+    // the descriptions alone, as the filter gives them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(qtFileFilter(filter));
+    if (!suggested.empty()) dialog.selectFile(QString::fromStdString(suggested));
+}
+
 std::optional<std::string> QtSaveDialog::askSavePath(const std::string& filter, const std::string& suggested) {
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Speichern unter"),
-                                                      QString::fromStdString(suggested), qtFileFilter(filter));
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    QFileDialog dialog(QApplication::activeWindow());
+    prepareSaveDialog(dialog, filter, suggested);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+    return chosen.front().toStdString();
 }
 
 void QtProgramEnd::endProgram() {

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QFileDialog;
+
 namespace ferrolith::view {
 
 class View;
@@ -35,5 +37,10 @@ private:
 // Qt's "Description (pattern);;Description (pattern)"; several patterns of one
 // entry, separated by ';', become blank-separated.
 QString qtFileFilter(const std::string& filter);
+
+// Sets a save dialog up the way the save asks: the system's own title, the
+// filter entries shown with their descriptions as given, the question before
+// a file is replaced, and the name chosen last time.
+void prepareSaveDialog(QFileDialog& dialog, const std::string& filter, const std::string& suggested);
 
 }  // namespace ferrolith::view

@@ -113,6 +113,15 @@ std::map<const forms::Frame*, std::vector<Row>> rowsByContainer(const Form& form
     return rows;
 }
 
+// The controls in keyboard order: the form's own order first, then the rest
+// in the order of declaration.
+std::vector<Control*> keyOrder(const Form& form) {
+    std::vector<Control*> order = form.tabOrder;
+    for (Control* c : form.controls())
+        if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
+    return order;
+}
+
 bool onlyButtons(const Row& row) {
     return std::all_of(row.begin(), row.end(), [](Control* c) { return c->kind() == ControlKind::Button; });
 }
@@ -298,7 +307,7 @@ void View::keepOnScreen(Form& form, WindowState& state) {
 }
 
 void View::focusFirst(Form& form) {
-    for (Control* c : form.controls()) {
+    for (Control* c : keyOrder(form)) {
         QWidget* w = widget(*c);
         if (w && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
             w->setFocus(Qt::ActiveWindowFocusReason);
@@ -432,6 +441,11 @@ void View::build(Form& form, WindowState& state) {
         if (c->kind() == ControlKind::MenuItem) continue;
         QWidget* w = createWidget(*c, state.context.get());
         w->setObjectName(qs(c->name()));
+        if (c->font) {
+            QFont font(qs(c->font->family));
+            font.setPointSizeF(c->font->points);
+            w->setFont(font);
+        }
         bindings_[c].widget = w;
         controlOf_[w] = c;
     }
@@ -449,7 +463,17 @@ void View::build(Form& form, WindowState& state) {
     } else {
         layOutFlow(form, client);
     }
-    if (!state.isPage) outer->setSizeConstraint(QLayout::SetFixedSize);
+    // A sizable window may grow, never shrink below what its controls need.
+    if (!state.isPage) outer->setSizeConstraint(form.sizable ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
+    if (!form.tabOrder.empty()) {
+        QWidget* previous = nullptr;
+        for (Control* c : keyOrder(form)) {
+            QWidget* w = widget(*c);
+            if (!w || !(w->focusPolicy() & Qt::TabFocus)) continue;
+            if (previous) QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
+    }
     nameFields(form);
 }
 

@@ -563,8 +563,9 @@ TEST_F(ComponentPageTest, ModeLocksTheOtherSixUntilUnticked) {
     EXPECT_EQ(p.modus1.value(), 0);
 }
 
-// After the default mode is given up, ticking HM shows page 4's silencer (even
-// where the set-up hid it) and unticking hides it; other modes never touch it.
+// After the default mode is given up, ticking HM shows page 4's silencer and
+// unticking hides it; other modes never touch it. A taser takes no silencer:
+// HM leaves it hidden, also on a page 4 created afresh.
 struct SilencerRow {
     const char* key;
     const char* defaultMode;
@@ -576,18 +577,26 @@ class ComponentPageSilencer : public ComponentPageTest, public ::testing::WithPa
 TEST_P(ComponentPageSilencer, OnlyHmShowsAndHidesIt) {
     const SilencerRow& r = GetParam();
     page2(r.key);
-    CheckBox& schall = w.form4().schall;
-    const bool shown = schall.visible();
-    if (std::string(r.key) == "Taser") {
+    const bool taser = std::string(r.key) == "Taser";
+    const bool shown = w.form4().schall.visible();
+    if (taser) {
         ASSERT_FALSE(shown);  // the set-up hid it
     }
     click(r.defaultMode);
-    EXPECT_EQ(schall.visible(), shown);
-    const bool hm = std::string(r.mode) == "modus2";
-    click(r.mode);
-    EXPECT_EQ(schall.visible(), hm || shown);
-    click(r.mode);
-    EXPECT_EQ(schall.visible(), !hm && shown);
+    EXPECT_EQ(w.form4().schall.visible(), shown);
+    const bool hm = std::string(r.mode) == "modus2" && !taser;
+    for (int fresh = 0; fresh < (taser ? 2 : 1); ++fresh) {
+        if (fresh) w.form4.unload();
+        click(r.mode);
+        EXPECT_EQ(w.form4().schall.visible(), hm || shown);
+        click(r.mode);
+        EXPECT_EQ(w.form4().schall.visible(), !hm && shown);
+    }
+    walk::click(page(), "Weiter1");
+    walk::click(w.form3(), "Command2");
+    if (taser) {
+        EXPECT_FALSE(w.form4().schall.visible());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ComponentPageFireModes, ComponentPageSilencer,
@@ -702,6 +711,74 @@ TEST_F(ComponentPageTest, RecoilParentUntickRefundsTheTickedLevelOnce) {
     EXPECT_TRUE(p.rück1.enabled());
     EXPECT_TRUE(p.rück3.enabled());
 }
+
+// The steps of a level handler run in their own order, which an FKE warning
+// shows: what the page holds while the message is open. The untick rows start
+// from an FKE below 0, so that the refund still warns.
+struct StepRow {
+    const char* key;
+    const char* level;
+    bool untick;
+    const char* parent;
+    int parentWhileWarning;
+    const char* sibling;
+    bool siblingEnabledWhileWarning;
+    double dpMovedWhileWarning;  // since the level's click
+    const char* field;
+    const char* fieldWhileWarning;
+};
+
+class ComponentPageLevelSteps : public ComponentPageTest, public ::testing::WithParamInterface<StepRow> {};
+
+TEST_P(ComponentPageLevelSteps, WarningSeesThePageHalfWayThrough) {
+    const StepRow& r = GetParam();
+    ComponentPage& p = page2(r.key);
+    p.fke.setText("0");
+    if (r.untick) {
+        click(r.level);
+        p.fke.setText("-5");
+    }
+    const Texts before = sheet();
+    Texts seen;
+    int parent = -1;
+    bool siblingEnabled = false;
+    messages.whileOpen = [&] {
+        seen = sheet();
+        parent = p.check(r.parent).value();
+        siblingEnabled = p.check(r.sibling).enabled();
+    };
+    const int warnings = fkeMessages();
+    click(r.level);
+    ASSERT_EQ(fkeMessages(), warnings + 1);
+    EXPECT_EQ(parent, r.parentWhileWarning);
+    EXPECT_EQ(siblingEnabled, r.siblingEnabledWhileWarning);
+    EXPECT_NEAR(num(seen.at("dp")) - num(before.at("dp")), r.dpMovedWhileWarning, 1e-9);
+    EXPECT_EQ(seen.at(r.field), r.fieldWhileWarning);
+}
+
+const StepRow stepRows[] = {
+    // Costs, then the parent and the other level, then the power level.
+    {"Schrotflinte", "powerstufe1", false, "power", 0, "powerstufe2", true, 80, "pwn", "8"},
+    {"Schrotflinte", "powerstufe1", true, "power", 1, "powerstufe2", false, -80, "pwn", "9"},
+    // The parent, the costs, the other level, then the power level.
+    {"Schrotflinte", "powerstufe2", false, "power", 1, "powerstufe1", true, 160, "pwn", "8"},
+    {"Schrotflinte", "powerstufe2", true, "power", 1, "powerstufe1", false, -160, "pwn", "10"},
+    // The third ceramic level writes its second Tarnstufe after the costs,
+    // the others before.
+    {"Holdout Pistole", "keramikstufe3", false, "keramik", 1, "keramikstufe1", false, 60, "trnkera", ""},
+    {"Holdout Pistole", "keramikstufe2", false, "keramik", 1, "keramikstufe1", false, 40, "trnkera", "+ 4"},
+    {"Holdout Pistole", "keramikstufe2", true, "keramik", 0, "keramikstufe1", true, -40, "trnkera", "8"},
+    // The barrel untick refunds FKE first, before the parent and the other level.
+    {"Sportgewehr", "lauf1", true, "lauf", 1, "lauf2", false, 0, "trn", "0"},
+    {"Sportgewehr", "lauf1", false, "lauf", 1, "lauf2", false, 0, "trn", "2"},
+    {"LMG", "rück1", false, "rück", 1, "rück2", false, 70, "kpd", "1"},
+};
+INSTANTIATE_TEST_SUITE_P(ComponentPageLevelBoxes, ComponentPageLevelSteps, ::testing::ValuesIn(stepRows),
+                         [](const auto& info) {
+                             std::string name = std::string(info.param.level) + (info.param.untick ? "_untick" : "_tick");
+                             std::erase_if(name, [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+                             return name;
+                         });
 
 TEST_F(ComponentPageTest, LevelUntickUnticksItsParentAndParentByHandChargesNothing) {
     ComponentPage& p = page2("Schrotflinte");

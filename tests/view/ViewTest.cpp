@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -266,6 +267,50 @@ TEST_F(WizardView, MountDialogLocksPage5AndItsChoiceEmptiesTheMountField) {
 }
 
 // A small form of every generic kind, outside the wizard.
+// Each mount dialog tabs in its own order and opens with the first of it
+// focused; three of them may be resized, and their buttons stay inside.
+TEST_F(WizardView, MountDialogsKeyOrderFocusAndBorder) {
+    toPage1();
+    w.runtime().userClick(w.form1().option(9));  // "Sturmgewehr"
+    const char* const choicesFirst[] = {"aufmontiert", "unterlauf", "ok", "cancel"};
+    const char* const okThenTop[] = {"ok", "aufmontiert", "unterlauf", "cancel"};
+    const char* const okThenUnderbarrel[] = {"ok", "unterlauf", "aufmontiert", "cancel"};
+    const struct {
+        forms::FormSlot<ferrolith::MountDialog>* dialog;
+        const char* const* order;
+        bool sizable;
+    } rows[] = {{&w.form6, choicesFirst, false},     {&w.form7, okThenTop, false},
+                {&w.form8, okThenUnderbarrel, true}, {&w.form9, okThenUnderbarrel, true},
+                {&w.form10, okThenUnderbarrel, true}, {&w.form11, okThenUnderbarrel, false}};
+    for (const auto& row : rows) {
+        ferrolith::MountDialog& dialog = (*row.dialog)();
+        w.runtime().dispatch("test", [&] { dialog.show(); });
+        settle();
+        QWidget* window = view->window(dialog);
+        ASSERT_TRUE(window && window->isVisible()) << dialog.name();
+        QStringList order;
+        QWidget* at = window->focusWidget();
+        ASSERT_NE(at, nullptr) << dialog.name();
+        for (int steps = 0; order.size() < 4 && steps < 50; ++steps, at = at->nextInFocusChain())
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisible() && !order.contains(at->objectName()))
+                order << at->objectName();
+        EXPECT_EQ(order, (QStringList{row.order[0], row.order[1], row.order[2], row.order[3]})) << dialog.name();
+        EXPECT_EQ(window->minimumSize() != window->maximumSize(), row.sizable) << dialog.name();
+        if (row.sizable) {
+            for (QSize size : {window->minimumSize(), window->minimumSize() * 3}) {
+                window->resize(size);
+                settle();
+                for (const forms::Control* c : std::initializer_list<const forms::Control*>{&dialog.ok, &dialog.cancel}) {
+                    QWidget* button = view->widget(*c);
+                    const QRect place(button->mapTo(window, QPoint()), button->size());
+                    EXPECT_TRUE(window->rect().contains(place)) << c->name();
+                }
+            }
+        }
+        w.runtime().dispatch("test", [&] { dialog.hide(); });
+    }
+}
+
 struct Sample : forms::Form {
     explicit Sample(forms::Runtime& runtime)
         : forms::Form(runtime, "Sample", "Probe"),
@@ -453,9 +498,18 @@ TEST_F(WindowCheck, PagesWithADesignSheetShareOneSize) {
     EXPECT_EQ(view.widget(second().Gurt)->accessibleName(), "Lademechanismus: Gurt");
 }
 
-TEST(QtPorts, SaveFilterTakesQtsForm) {
+TEST(QtPorts, SaveFilterTakesQtsFormAndShowsTheDescriptionAsGiven) {
     EXPECT_EQ(ferrolith::view::qtFileFilter("Textdateien (*.txt)|*.txt"), "Textdateien (*.txt) (*.txt)");
     EXPECT_EQ(ferrolith::view::qtFileFilter("Text|*.txt;*.text|Alle|*.*"), "Text (*.txt *.text);;Alle (*.*)");
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ferrolith::view::prepareSaveDialog(dialog, "Textdateien (*.txt)|*.txt", "");
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), 1);
+    EXPECT_EQ(types->itemText(0), "Textdateien (*.txt)");
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
 }
 
 }  // namespace
