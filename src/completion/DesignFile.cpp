@@ -155,14 +155,13 @@ std::optional<std::string> outcome(std::error_code failure) {
 
 std::optional<std::string> save(const std::string& path, std::string_view bytes) {
     fs::path file = pathOf(path);
-    if (!file.has_filename()) return reasonOf(std::make_error_code(std::errc::is_a_directory));
     // The links stay; the design goes where they lead.
     if (const std::error_code failure = followLinks(file)) return reasonOf(failure);
-    if (!file.has_filename()) return reasonOf(std::make_error_code(std::errc::is_a_directory));
 
     struct stat old {};
     const bool exists = ::stat(file.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return reasonOf(std::make_error_code(std::errc::is_a_directory));
+    if (!file.has_filename() || (exists && S_ISDIR(old.st_mode)))
+        return reasonOf(std::make_error_code(std::errc::is_a_directory));
     // The temporary file starts with no more rights than the old file had
     // (the umask can only take some away) and gets exactly its bits below,
     // before any byte of the design is in it.
