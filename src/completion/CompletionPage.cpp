@@ -149,7 +149,7 @@ void CompletionPage::onCmdSaveClick() {
     if (!path || path->empty()) return;
     lastSavePath_ = *path;
     const auto lines = fileLines();
-    if (auto failure = designfile::writeReplacing(*path, designfile::encode(lines))) {
+    if (auto failure = designfile::save(*path, designfile::encode(lines))) {
         runtime().messages().show("Die Datei \"" + *path + "\" konnte nicht gespeichert werden: " + *failure + ".",
                                   forms::Runtime::productName, forms::MessageIcon::Warning);
     }

@@ -1,7 +1,8 @@
 // The saved file's code page and its safe writing: the Windows-1252 bytes of
-// the characters a German design uses, replacing an old file completely, and
-// failures that leave no stray file behind. Page 6's tests cover the whole
-// file and a write that breaks off.
+// the characters a German design uses, replacing an old file completely,
+// saving through symbolic links, keeping permission bits, writing in place in
+// a folder that takes no new file, and failures that leave no stray file
+// behind. Page 6's tests cover the whole file and a write that breaks off.
 
 #include "WalkHelpers.h"
 
@@ -10,10 +11,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace ferrolith;
@@ -26,13 +37,51 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// The permission bits of a file in octal, as `ls -l` users know them.
+std::string modeOf(const fs::path& path) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%o", static_cast<unsigned>(fs::status(path).permissions()));
+    return digits;
+}
+
+// The exit code of a child that could not give up root.
+constexpr int cannotDropRoot = 77;
+
+// Runs `body` where file permissions apply and returns its result. Root
+// ignores them, so as root `body` runs in a child process that has become the
+// user `nobody`, who is given `owned` beforehand; the child reports through
+// its exit code. Nothing when that user cannot be had.
+std::optional<int> runWithoutRoot(const std::vector<fs::path>& owned, const std::function<int()>& body) {
+    if (::geteuid() != 0) return body();
+    const passwd* nobody = ::getpwnam("nobody");
+    if (!nobody) return std::nullopt;
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    for (const fs::path& path : owned)
+        if (::chown(path.c_str(), uid, gid) != 0) return std::nullopt;
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) return std::nullopt;
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) ::_exit(cannotDropRoot);
+        if (::access(owned.front().c_str(), X_OK) != 0) ::_exit(cannotDropRoot);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    if (WEXITSTATUS(status) == cannotDropRoot) return std::nullopt;
+    return WEXITSTATUS(status);
+}
+
 class DesignFileWrite : public ::testing::Test {
 protected:
-    std::vector<std::string> entries() const {
+    std::vector<std::string> entries(const fs::path& folder) const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
         return names;
     }
+    std::vector<std::string> entries() const { return entries(dir); }
 
     walk::TempDir temp{"designfile"};
     const fs::path& dir = temp.path;
@@ -72,15 +121,15 @@ TEST(DesignFileCp1252, ConvertsUtf8AndMarksLostCharacters) {
 
 TEST_F(DesignFileWrite, CreatesAndThenReplacesTheFileCompletely) {
     const fs::path target = dir / "entwurf.txt";
-    ASSERT_FALSE(designfile::writeReplacing(target.string(), "eine lange erste Fassung\r\n"));
+    ASSERT_FALSE(designfile::save(target.string(), "eine lange erste Fassung\r\n"));
     EXPECT_EQ(readBytes(target), "eine lange erste Fassung\r\n");
-    ASSERT_FALSE(designfile::writeReplacing(target.string(), "kurz\r\n"));
+    ASSERT_FALSE(designfile::save(target.string(), "kurz\r\n"));
     EXPECT_EQ(readBytes(target), "kurz\r\n");
     EXPECT_EQ(entries(), std::vector<std::string>{"entwurf.txt"});
 }
 
 TEST_F(DesignFileWrite, MissingFolderIsReportedAndLeavesNothing) {
-    const auto failure = designfile::writeReplacing((dir / "fehlt" / "entwurf.txt").string(), "x");
+    const auto failure = designfile::save((dir / "fehlt" / "entwurf.txt").string(), "x");
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, "Der Ordner existiert nicht");
     EXPECT_TRUE(entries().empty());
@@ -89,9 +138,80 @@ TEST_F(DesignFileWrite, MissingFolderIsReportedAndLeavesNothing) {
 TEST_F(DesignFileWrite, FolderInPlaceOfTheFileIsReportedAndKept) {
     fs::create_directory(dir / "entwurf.txt");
     writeBytes(dir / "entwurf.txt" / "innen.txt", "bleibt");
-    const auto failure = designfile::writeReplacing((dir / "entwurf.txt").string(), "x");
+    const auto failure = designfile::save((dir / "entwurf.txt").string(), "x");
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, "Unter diesem Namen steht ein Ordner");
     EXPECT_EQ(readBytes(dir / "entwurf.txt" / "innen.txt"), "bleibt");
     EXPECT_EQ(entries(), std::vector<std::string>{"entwurf.txt"});
+}
+
+TEST_F(DesignFileWrite, SavesThroughLinksIntoTheFileTheyLeadTo) {
+    // A chain: an absolute link to a link in a subfolder, whose relative
+    // target counts from that subfolder.
+    fs::create_directory(dir / "unter");
+    writeBytes(dir / "ziel.txt", "alt\r\n");
+    fs::create_symlink("../ziel.txt", dir / "unter" / "zwischen");
+    fs::create_symlink(dir / "unter" / "zwischen", dir / "entwurf.txt");
+    ASSERT_EQ(designfile::save((dir / "entwurf.txt").string(), "neu\r\n"), std::nullopt);
+    EXPECT_EQ(readBytes(dir / "ziel.txt"), "neu\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir / "entwurf.txt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "unter" / "zwischen"));
+
+    // A link to a file that does not exist yet creates that file.
+    fs::create_symlink("unter/neu.txt", dir / "verweis.txt");
+    ASSERT_EQ(designfile::save((dir / "verweis.txt").string(), "neu\r\n"), std::nullopt);
+    EXPECT_EQ(readBytes(dir / "unter" / "neu.txt"), "neu\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir / "verweis.txt"));
+
+    // Links in a circle lead nowhere.
+    fs::create_symlink("kreis-b", dir / "kreis-a");
+    fs::create_symlink("kreis-a", dir / "kreis-b");
+    EXPECT_EQ(designfile::save((dir / "kreis-a").string(), "x"), "Die Verknüpfung führt im Kreis");
+
+    EXPECT_EQ(entries(), (std::vector<std::string>{"entwurf.txt", "kreis-a", "kreis-b", "unter", "verweis.txt",
+                                                   "ziel.txt"}));
+    EXPECT_EQ(entries(dir / "unter"), (std::vector<std::string>{"neu.txt", "zwischen"}));
+}
+
+TEST_F(DesignFileWrite, KeepsThePermissionBitsOfTheOldFile) {
+    struct Umask {
+        mode_t before = ::umask(027);
+        ~Umask() { ::umask(before); }
+    } umask027;
+    const fs::path target = dir / "entwurf.txt";
+    // The umask would take bits of 664 away from a new file; the old file keeps them.
+    for (const char* mode : {"600", "664"}) {
+        writeBytes(target, "alt\r\n");
+        fs::permissions(target, fs::perms(std::stoi(mode, nullptr, 8)));
+        ASSERT_EQ(designfile::save(target.string(), "neu\r\n"), std::nullopt);
+        EXPECT_EQ(readBytes(target), "neu\r\n");
+        EXPECT_EQ(modeOf(target), mode);
+    }
+
+    // A new file gets what the umask leaves of 666.
+    ASSERT_EQ(designfile::save((dir / "neu.txt").string(), "neu\r\n"), std::nullopt);
+    EXPECT_EQ(modeOf(dir / "neu.txt"), "640");
+}
+
+TEST_F(DesignFileWrite, WritesInPlaceInAFolderThatTakesNoNewFile) {
+    const fs::path folder = dir / "nurlesen";
+    const fs::path target = folder / "entwurf.txt";
+    fs::create_directory(folder);
+    writeBytes(target, "eine lange alte Fassung\r\n");
+    fs::permissions(dir, fs::perms(0755));
+    fs::permissions(folder, fs::perms(0555));
+
+    const auto result = runWithoutRoot({folder, target}, [&] {
+        if (designfile::save(target.string(), "neu\r\n")) return 1;
+        // A file that is read-only as well is refused and keeps its content.
+        if (::chmod(target.c_str(), 0444) != 0) return 2;
+        return designfile::save(target.string(), "verweigert\r\n") == "Zugriff verweigert" ? 0 : 3;
+    });
+    fs::permissions(folder, fs::perms(0755));
+    if (!result) GTEST_SKIP() << "Needs a user without root rights: as root the user nobody, which is missing or "
+                                 "cannot be switched to here";
+
+    EXPECT_EQ(*result, 0);
+    EXPECT_EQ(readBytes(target), "neu\r\n");
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"entwurf.txt"});
 }
