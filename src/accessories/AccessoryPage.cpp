@@ -249,6 +249,8 @@ AccessoryPage::AccessoryPage(Wizard& wizard)
     // two accessory frames side by side, the buttons in one row.
     Frame6.sameRow = true;
     Frame2.sameRow = true;
+    Frame3.headedBy = &bio;
+    Frame7.headedBy = &unterlaufwaffe;
     for (forms::Control* c : std::initializer_list<forms::Control*>{&griffdornen, &sprühsystem, &elektroshock,
                                                                     &vergrößert, &schall, &enterhaken,
                                                                     &flammenwerfer, &Command2})

@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ferrolith::view::loadResources();
+    // The program speaks German; Qt's own dialogs and buttons do too.
+    ferrolith::view::speakGerman();
     app.setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     // The model ends the program; hiding the last window does not.
     app.setQuitOnLastWindowClosed(false);

@@ -42,6 +42,11 @@ DesignSheet::DesignSheet(forms::Form& form, const SheetTexts& t, const char* fra
       typ(form, "typ", "", &sheetFrame),
       form_(form) {
     typ.setVisible(false);
+    // The column has no caption; the field after "/" is the Tarnstufe that
+    // ceramic components give against MAD systems.
+    sheetFrame.spokenName = "Werte der Waffe";
+    trnkera.spokenName = "Tarnstufe gegenüber MAD-Systemen";
+    Gurt.spokenName = "Lademechanismus: Gurt";
     // Each field stands right of its label; trnkera after "/", Gurt after lmm,
     // the three mount fields side by side.
     for (forms::Control* c : std::initializer_list<forms::Control*>{&pwn, &snw, &pwr, &trn, &lblSlash, &trnkera, &gew,

@@ -124,6 +124,11 @@ ComponentPage::ComponentPage(Wizard& wizard)
     // Layout: the option column stands right of the sheet; levels, labels and
     // lists stand right of their parent in its row.
     Frame2.sameRow = true;
+    modusframe.headedBy = &modus;
+    ladeframe.headedBy = &lade;
+    keramikframe.headedBy = &keramik;
+    laufframe.headedBy = &lauf;
+    rückframe.headedBy = &rück;
     for (forms::Control* c : std::initializer_list<forms::Control*>{
              &tarnstufe1, &tarnstufe2, &powerstufe1, &powerstufe2, &modus2, &modus3, &modus7, &modus4, &modus5,
              &modus6, &lade2, &lade3, &lade4, &lade5, &munistufe, &keramikstufe1, &keramikstufe2, &keramikstufe3,

@@ -67,6 +67,9 @@ public:
         double points = 0;
     };
     std::optional<Font> font;
+    // What assistive tools read out for the control where neither its caption
+    // nor the label of its row says what it is.
+    std::string spokenName;
 
 protected:
     void changed();
@@ -86,6 +89,9 @@ public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::Frame; }
     Handler onClick;
+    // The check box that heads a frame without a caption of its own; the
+    // frame is announced by that box's caption.
+    const Control* headedBy = nullptr;
 };
 
 class Label : public Control {

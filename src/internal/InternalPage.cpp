@@ -66,6 +66,8 @@ InternalPage::InternalPage(Wizard& wizard)
       w_(wizard) {
     // The outer frame holds the sheet with the two option frames below it in
     // the left column, and the picture at the right.
+    Frame7.headedBy = &gas;
+    Frame9.headedBy = &smartintern;
     gas3.sameRow = true;
     gas4.sameRow = true;
     smartintern2.sameRow = true;

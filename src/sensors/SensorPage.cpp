@@ -134,6 +134,9 @@ SensorPage::SensorPage(Wizard& wizard)
       w_(wizard) {
     // The page's frame stands right of the sheet, so the page stays low.
     Frame1.sameRow = true;
+    smartFrame.headedBy = &smartextern;
+    sichtFrame.headedBy = &sichtgerät;
+    laserFrame.headedBy = &laser;
     for (CheckBox* b : {&smartextern2, &v2, &v3, &licht, &guncam, &IR, &hochenergetisch}) b->sameRow = true;
     Command2.sameRow = true;
     Check1.setVisible(false);

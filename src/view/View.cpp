@@ -13,7 +13,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -22,6 +24,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -40,6 +43,22 @@ using forms::Form;
 void loadResources() {
     static const bool loaded = (initViewResources(), true);
     (void)loaded;
+}
+
+bool speakGerman() {
+    static QTranslator* translator = nullptr;
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+    if (translator) return true;
+    auto* candidate = new QTranslator(QCoreApplication::instance());
+    if (!candidate->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete candidate;
+        return false;
+    }
+    QCoreApplication::installTranslator(candidate);
+    translator = candidate;
+    return true;
 }
 
 namespace {
@@ -155,6 +174,15 @@ void fitFieldText(QLineEdit* line) {
         font.setPointSizeF(size);
     }
     if (line->font() != font) line->setFont(font);
+}
+
+// What a frame is announced as: its caption, else the caption of the box
+// that heads it, else its spoken name; a rule is a dividing line.
+QString spokenFrameName(const forms::Frame& frame) {
+    if (frame.twips && frame.twips->height == 0) return QStringLiteral("Trennlinie");
+    if (!frame.caption().empty()) return withoutMnemonic(frame.caption());
+    if (frame.headedBy) return withoutMnemonic(frame.headedBy->caption());
+    return qs(frame.spokenName);
 }
 
 }  // namespace
@@ -393,6 +421,9 @@ void View::syncControl(Control& control) {
         break;
     case ControlKind::Frame:
         if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(qs(control.caption()));
+        // Without a name of its own a frame would be announced with the
+        // caption of the frame around it.
+        w->setAccessibleName(spokenFrameName(static_cast<forms::Frame&>(control)));
         break;
     case ControlKind::Button:
         static_cast<QPushButton*>(w)->setText(qs(control.caption()));
@@ -757,9 +788,14 @@ void View::layOutTwips(Form& form, QWidget* client) {
 
 // Names the fields for assistive tools after the label that leads their row
 // (or stands alone in the row above). Further fields after the same label add
-// their designer text or name; a level list takes the caption of the check
-// box before it in its row.
+// their designer text when it holds words; a field's spoken name, where the
+// model gives one, says it instead. A level list takes the caption of the
+// check box before it in its row. Frames are named as they sync.
 void View::nameFields(Form& form) {
+    // Pictures hold no words; without a name they would be announced with the
+    // caption of their frame.
+    for (Control* c : form.controls())
+        if (c->kind() == ControlKind::Image) widget(*c)->setAccessibleName(QStringLiteral("Bild"));
     for (auto& [frame, rows] : rowsByContainer(form)) {
         const Control* labelAbove = nullptr;
         for (const Row& row : rows) {
@@ -780,9 +816,9 @@ void View::nameFields(Form& form) {
                     } else {
                         const QString text = qs(static_cast<forms::TextField*>(c)->text()).trimmed();
                         const bool wordy = std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
-                        name += u' ' + (wordy ? text : qs(c->name()));
+                        if (wordy) name += u' ' + text;
                     }
-                    w->setAccessibleName(name);
+                    w->setAccessibleName(c->spokenName.empty() ? name : qs(c->spokenName));
                     ++named;
                 }
             }

@@ -29,6 +29,11 @@ class FormWindow;
 // Makes the pictures and the icon of the Qt resources available.
 void loadResources();
 
+// Makes Qt's own texts (the save dialog, its questions, standard buttons)
+// German, whatever the system's language, and formats by the German
+// convention. Returns false when Qt's German translation is not installed.
+bool speakGerman();
+
 class View : public QObject, public forms::RuntimeObserver {
 public:
     explicit View(forms::Runtime& runtime);

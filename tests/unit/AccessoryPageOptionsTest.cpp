@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -426,12 +425,7 @@ INSTANTIATE_TEST_SUITE_P(EveryBox, AccessoryPageRoundTrip,
                                            "griffdornen", "sprühsystem", "elektroshock", "ladestreifen",
                                            "suppressor", "schall", "automodus", "schock", "hüft", "schulter",
                                            "abgesägte"),
-                         [](const auto& info) {
-                             std::string n;
-                             for (char c : std::string(info.param))
-                                 n += (std::isalnum(static_cast<unsigned char>(c)) ? c : '_');
-                             return n;
-                         });
+                         [](const auto& info) { return walk::testName(info.param); });
 
 // ---------------------------------------------------------------- tooltips
 

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         Offer{"MMG", heavyOffer, "Unterlauf", clip + Names{"schock", "hüft", "suppressor"}},
         Offer{"SMG", heavyOffer, "Unterlauf", clip + Names{"schock", "hüft", "suppressor"}},
         Offer{"Sturmkanone", heavyOffer, "Unterlauf", clip + Names{"schock", "hüft", "schall"}}),
-    [](const auto& info) { return "Class" + std::to_string(info.index + 1); });
+    [](const auto& info) { return walk::testName(info.param.key); });
 
 TEST_F(AccessoryPageWalk, HoldoutShowsLockedBoxesItCannotUse) {
     page4("Holdout Pistole");

@@ -120,7 +120,7 @@ TEST_P(ComponentPageFirstSheet, ShowsTheClassSheetAfterPageOnesForward) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ComponentPageClasses, ComponentPageFirstSheet, ::testing::ValuesIn(firstSheets),
-                         [](const auto& info) { return "class" + std::to_string(info.index + 1); });
+                         [](const auto& info) { return walk::testName(info.param.key); });
 
 // ---- offered options per class -------------------------------------------------
 
@@ -196,7 +196,7 @@ TEST_P(ComponentPageOffers, ShowsExactlyTheClassOptions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ComponentPageClasses, ComponentPageOffers, ::testing::ValuesIn(offers),
-                         [](const auto& info) { return "class" + std::to_string(info.index + 1); });
+                         [](const auto& info) { return walk::testName(info.param.key); });
 
 TEST_F(ComponentPageTest, HoldoutDefaultsLeaveKlappAndHmShownButLocked) {
     ComponentPage& p = page2("Holdout Pistole");
@@ -411,8 +411,7 @@ const Row singleRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(ComponentPageSingleOptions, ComponentPageCosts, ::testing::ValuesIn(singleRows),
                          [](const auto& info) {
-                             const std::string box = info.param.box;
-                             return (box == "größe" ? "groesse" : box) + "_" + std::to_string(info.index + 1);
+                             return walk::testName(std::string(info.param.box) + "_" + info.param.key);
                          });
 
 // Ceramic untick leaves the Tarnstufe in trnkera (Holdout: 8).
@@ -430,7 +429,7 @@ const Row levelRows[] = {
     {"lauf2", "Sportgewehr", "", 8, -0.5, -0.25, 2, 0, 0, {}, {}},
 };
 INSTANTIATE_TEST_SUITE_P(ComponentPageLevelBoxes, ComponentPageCosts, ::testing::ValuesIn(levelRows),
-                         [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+                         [](const auto& info) { return walk::testName(info.param.box); });
 
 // Level lists: pick the highest level, then untick the parent.
 struct ListRow {
@@ -516,7 +515,9 @@ const CapacityRow capacityRows[] = {
     {"Leichte Pistole", "04", -16, 1, 2},
 };
 INSTANTIATE_TEST_SUITE_P(ComponentPageCapacityItems, ComponentPageCapacity, ::testing::ValuesIn(capacityRows),
-                         [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+                         [](const auto& info) {
+                             return walk::testName(std::string(info.param.key) + "_" + info.param.item);
+                         });
 
 // ---- fire modes: locks and page 4's silencer ---------------------------------------------
 
@@ -775,9 +776,7 @@ const StepRow stepRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(ComponentPageLevelBoxes, ComponentPageLevelSteps, ::testing::ValuesIn(stepRows),
                          [](const auto& info) {
-                             std::string name = std::string(info.param.level) + (info.param.untick ? "_untick" : "_tick");
-                             std::erase_if(name, [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
-                             return name;
+                             return walk::testName(info.param.level) + (info.param.untick ? "_untick" : "_tick");
                          });
 
 TEST_F(ComponentPageTest, LevelUntickUnticksItsParentAndParentByHandChargesNothing) {
@@ -926,7 +925,7 @@ const TipRow tipRows[] = {
     {"lauf2", "Sportgewehr", false, "Tarnstufe: +2, DP +8, FKE -0.5, Gewicht -0.25"},
 };
 INSTANTIATE_TEST_SUITE_P(ComponentPageTips, ComponentPageToolTips, ::testing::ValuesIn(tipRows),
-                         [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+                         [](const auto& info) { return walk::testName(info.param.box); });
 
 TEST_F(ComponentPageTest, ParentsListsAndLabelsGetNoToolTip) {
     ComponentPage& p = page2("Schwere Pistole");

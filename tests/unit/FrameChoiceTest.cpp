@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(AllClasses, FrameChoiceClasses,
                                            ClassTexts{11, "LMG", "4", "425"},
                                            ClassTexts{12, "MMG", "4", "700"},
                                            ClassTexts{13, "SMG", "4", "1000"},
-                                           ClassTexts{14, "Sturmkanone", "4", "1400"}));
+                                           ClassTexts{14, "Sturmkanone", "4", "1400"}),
+                         [](const auto& info) { return walk::testName(info.param.key); });
 
 TEST_F(FrameChoiceTest, HoldoutKeyStandsUnderTheHyphenatedCaption) {
     FrameChoicePage& page = w.form1();

@@ -80,7 +80,11 @@ TEST_P(MountDialogFlags, EveryDialogOffersWhatTheFlagsLeave) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MountDialog, MountDialogFlags,
-                         ::testing::Values(std::tuple{0, 0}, std::tuple{1, 0}, std::tuple{0, 1}, std::tuple{1, 1}));
+                         ::testing::Values(std::tuple{0, 0}, std::tuple{1, 0}, std::tuple{0, 1}, std::tuple{1, 1}),
+                         [](const auto& info) {
+                             return "Check1_" + std::to_string(std::get<0>(info.param)) + "_Check2_" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
 
 // Sound behaviour: page 5's set-up ticks the underbarrel flag for a class
 // without an underbarrel mount each time the page is created.

@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ClassSetup{"Sturmgewehr", true, 0},
                       ClassSetup{"Scharfschützengewehr", true, 0},
                       ClassSetup{"LMG", true, 0}, ClassSetup{"MMG", true, 0},
-                      ClassSetup{"SMG", true, 0}, ClassSetup{"Sturmkanone", true, 0}));
+                      ClassSetup{"SMG", true, 0}, ClassSetup{"Sturmkanone", true, 0}),
+    [](const auto& info) { return walk::testName(info.param.key); });
 
 TEST_F(SensorPageWalk, SetupCopiesTenFieldsFromPage2) {
     chooseOnly("Sturmgewehr");
@@ -301,7 +302,8 @@ INSTANTIATE_TEST_SUITE_P(SensorPage, SensorPageItem,
                                            ItemCase{"laser", {"6", "3", "1,75", "500"}},
                                            ItemCase{"laserziel", {"4", "3,25", "1,75", "1240"}},
                                            ItemCase{"ultraschall", {"4", "3", "1,75", "760"}},
-                                           ItemCase{"smartextern", {"6", "2,75", "1,75", "500"}}));
+                                           ItemCase{"smartextern", {"6", "2,75", "1,75", "500"}}),
+                         [](const auto& info) { return walk::testName(info.param.item); });
 
 struct PairCase {
     const char* item;
@@ -322,7 +324,10 @@ INSTANTIATE_TEST_SUITE_P(SensorPage, SensorPagePair,
                          ::testing::Values(PairCase{"laser", "niederenergetisch", {"5", "3,25", "1,5", "600"}},
                                            PairCase{"laser", "hochenergetisch", {"5", "3", "1,75", "780"}},
                                            PairCase{"smartextern", "smartextern1", {"4", "3,75", "1,75", "620"}},
-                                           PairCase{"sichtgerät", "v3", {"5", "3", "1,75", "740"}}));
+                                           PairCase{"sichtgerät", "v3", {"5", "3", "1,75", "740"}}),
+                         [](const auto& info) {
+                             return walk::testName(std::string(info.param.item) + "_" + info.param.sub);
+                         });
 
 // Every box of an item ticked and unticked in turn, then the item unticked:
 // the sheet returns to its exact start texts and everything is closed again.
@@ -367,7 +372,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyCase{"ultraschall", {}}, FamilyCase{"entfernungsmesser", {}},
                       FamilyCase{"sichtgerät", {"v1", "v2", "v3", "blitz", "licht", "guncam", "IR"}},
                       FamilyCase{"laserziel", {}},
-                      FamilyCase{"laser", {"niederenergetisch", "hochenergetisch"}}));
+                      FamilyCase{"laser", {"niederenergetisch", "hochenergetisch"}}),
+    [](const auto& info) { return walk::testName(info.param.item); });
 
 TEST_F(SensorPageWalk, AllItemsAndSubOptionsTogetherRestoreTheSheet) {
     open();
@@ -543,6 +549,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TipCase{"niederenergetisch", "Tarnstufe -1, DP +100, FKE -0.25, Gewicht +0.25 kg"},
                       TipCase{"smartextern1", "Tarnstufe -2, DP +120, Gewicht +1 kg"},
                       TipCase{"smartextern2", "Tarnstufe -2, DP +160, Gewicht +0.75 kg"},
-                      TipCase{"laser", ""}, TipCase{"smartextern", ""}));
+                      TipCase{"laser", ""}, TipCase{"smartextern", ""}),
+    [](const auto& info) { return walk::testName(info.param.box); });
 
 }  // namespace

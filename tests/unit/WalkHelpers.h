@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,6 +54,29 @@ inline void tick(forms::Form& form, const std::string& boxName) {
 // A user's click on a box or a button, through its form's runtime.
 inline void click(forms::CheckBox& box) { box.form().runtime().userClick(box); }
 inline void click(forms::Button& button) { button.form().runtime().userClick(button); }
+
+// A parameterised test's name made of class keys or control names: umlauts
+// spelled out, every other character a test name may not hold as '_'.
+inline std::string testName(std::string_view text) {
+    static constexpr std::pair<std::string_view, std::string_view> spelled[] = {
+        {"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"ß", "ss"}, {"Ä", "Ae"}, {"Ö", "Oe"}, {"Ü", "Ue"}};
+    std::string name;
+    for (std::size_t i = 0; i < text.size();) {
+        bool done = false;
+        for (const auto& [from, to] : spelled) {
+            if (text.substr(i, from.size()) == from) {
+                name += to;
+                i += from.size();
+                done = true;
+                break;
+            }
+        }
+        if (done) continue;
+        const unsigned char ch = static_cast<unsigned char>(text[i++]);
+        name += std::isalnum(ch) && ch < 0x80 ? static_cast<char>(ch) : '_';
+    }
+    return name;
+}
 
 // Page 1's option number (1..14) of a class key.
 inline int option(std::string_view key) { return ferrolith::classIndex(key) + 1; }

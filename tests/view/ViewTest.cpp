@@ -148,7 +148,7 @@ TEST_F(WizardView, ClosingPage1EndsTheProgramThroughTheModel) {
     EXPECT_EQ(end.ends, 1);
 }
 
-TEST_F(WizardView, SheetFieldsOfPage2AreNamedByTheirLabels) {
+TEST_F(WizardView, FieldsAndFramesOfPage2AreNamedByWhatTheUserSeesThere) {
     toPage1();
     w.runtime().userClick(w.form1().option(5));  // "Maschinenpistole": no page beyond page 2
     w.runtime().userClick(w.form1().Command1);
@@ -161,6 +161,12 @@ TEST_F(WizardView, SheetFieldsOfPage2AreNamedByTheirLabels) {
     EXPECT_EQ(view->widget(page2.hlt)->accessibleName(), "Verfügbare Halterungen:");
     EXPECT_EQ(view->widget(page2.hlt2)->accessibleName(), "Verfügbare Halterungen: Aufmontiert");
     EXPECT_EQ(view->widget(page2.hlt3)->accessibleName(), "Verfügbare Halterungen: Unterlauf");
+    EXPECT_EQ(view->widget(page2.trnkera)->accessibleName(), "Tarnstufe gegenüber MAD-Systemen");
+    // A frame says its own caption, or that of the box heading it, never the
+    // caption of the frame around it.
+    EXPECT_EQ(view->widget(page2.Frame2)->accessibleName(), "Maschinenpistole");
+    EXPECT_EQ(view->widget(page2.modusframe)->accessibleName(), "Feuermodus");
+    EXPECT_EQ(view->widget(page2.sheetFrame)->accessibleName(), "Werte der Waffe");
     auto* fke = find<QLineEdit>(page2.fke);
     EXPECT_TRUE(fke->isReadOnly());
     EXPECT_EQ(fke->text(), "1,5");
@@ -498,9 +504,12 @@ TEST_F(WindowCheck, PagesWithADesignSheetShareOneSize) {
     EXPECT_EQ(view.widget(second().Gurt)->accessibleName(), "Lademechanismus: Gurt");
 }
 
-TEST(QtPorts, SaveFilterTakesQtsFormAndShowsTheDescriptionAsGiven) {
+// The save dialog speaks German (Qt's translation is installed and loaded)
+// and shows the filter's description as the filter gives it.
+TEST(QtPorts, SaveDialogSpeaksGermanAndShowsTheFilterAsGiven) {
     EXPECT_EQ(ferrolith::view::qtFileFilter("Textdateien (*.txt)|*.txt"), "Textdateien (*.txt) (*.txt)");
     EXPECT_EQ(ferrolith::view::qtFileFilter("Text|*.txt;*.text|Alle|*.*"), "Text (*.txt *.text);;Alle (*.*)");
+    ASSERT_TRUE(ferrolith::view::speakGerman()) << "Qt's German translation is not installed";
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     ferrolith::view::prepareSaveDialog(dialog, "Textdateien (*.txt)|*.txt", "");
@@ -510,6 +519,8 @@ TEST(QtPorts, SaveFilterTakesQtsFormAndShowsTheDescriptionAsGiven) {
     EXPECT_EQ(types->itemText(0), "Textdateien (*.txt)");
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog.windowTitle(), "Speichern unter");
+    EXPECT_EQ(dialog.labelText(QFileDialog::Reject), "Abbrechen");
 }
 
 }  // namespace
