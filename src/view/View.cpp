@@ -86,14 +86,28 @@ class FieldEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     QSize sizeHint() const override {
+        // Measured once per text and font: the page sizes ask again and again.
+        if (hint_.isValid() && hintText_ == text()) return hint_;
         QSize hint = QLineEdit::sizeHint();
         const QFontMetrics fm(font());
         const int frame = hint.width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
         const int wanted = std::max(fm.horizontalAdvance(QLatin1Char('x')) * 10, fm.horizontalAdvance(text()) + 8);
         hint.setWidth(wanted + std::max(frame, 4));
+        hint_ = hint;
+        hintText_ = text();
         return hint;
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) hint_ = QSize();
+        QLineEdit::changeEvent(event);
+    }
+
+private:
+    mutable QSize hint_;
+    mutable QString hintText_;
 };
 
 // The rows of one container in declaration order: a control starts a new row
@@ -183,6 +197,7 @@ QAction* View::action(const Control& control) const {
 void View::closeAll() {
     closing_ = true;
     for (auto& [form, state] : windows_) {
+        if (!state.window) continue;
         state.window->allowClose();
         state.window->close();
     }
@@ -194,10 +209,26 @@ void View::formLoaded(Form& form) {
     WindowState& state = windows_[&form];
     state.context = std::make_unique<QObject>();
     state.isPage = dynamic_cast<DesignSheet*>(&form) != nullptr;
+    // Nobody sees a window before it is shown, and only the pages laid out in
+    // rows lend the other pages a size that depends on their content: every
+    // other window is built when it is first shown.
+    if (state.isPage && !form.clientTwips) {
+        realise(form, state);
+        syncForm(form, state);
+        return;
+    }
+    // The build names fields after their texts as they are now.
+    for (Control* c : form.controls())
+        if (c->kind() == ControlKind::TextField) state.loadTexts[c] = static_cast<forms::TextField*>(c)->text();
+    if (state.isPage) fitPages();  // its fixed size counts from now on, as if it were built
+}
+
+// Builds the window and brings every widget in line with the model.
+void View::realise(Form& form, WindowState& state) {
     build(form, state);
+    state.loadTexts.clear();
     for (Control* c : form.controls()) syncControl(*c);
     if (state.isPage) fitPages();
-    syncForm(form, state);
 }
 
 void View::formUnloaded(Form& form) {
@@ -214,6 +245,7 @@ void View::formUnloaded(Form& form) {
     state.context.reset();
     FormWindow* window = state.window;
     windows_.erase(it);
+    if (!window) return;
     // The window may be the sender of the event that unloaded its form.
     window->detach();
     window->hide();
@@ -223,7 +255,12 @@ void View::formUnloaded(Form& form) {
 
 void View::formChanged(Form& form) {
     auto it = windows_.find(&form);
-    if (it != windows_.end()) syncForm(form, it->second);
+    if (it == windows_.end()) return;
+    if (!it->second.window) {
+        if (!form.shown()) return;
+        realise(form, it->second);
+    }
+    syncForm(form, it->second);
 }
 
 void View::controlChanged(Control& control) {
@@ -250,6 +287,7 @@ void View::syncForm(Form& form, WindowState& state) {
         window->raise();
         window->activateWindow();
         focusFirst(form);
+        state.hintStale = true;  // polished for the screen now
     } else if (!form.shown() && window->isVisible()) {
         window->hide();
     }
@@ -308,20 +346,32 @@ void View::focusFirst(Form& form) {
 }
 
 // Pages 2 to 6 share one size, so the row of pages stays in place: the
-// largest that any of them needs.
+// largest that any of them needs. A page's own need is worked out again only
+// when something in its window changed since the last time.
 void View::fitPages() {
     QSize size = pageSize_;
     for (auto& [form, state] : windows_) {
         if (!state.isPage) continue;
-        // A window never shown keeps the size hints from before the set-up:
-        // its layouts do not hear of the changes inside its frames.
-        for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();
-        for (QLayout* l : state.window->findChildren<QLayout*>()) l->invalidate();
-        size = size.expandedTo(state.window->sizeHint());
+        if (state.hintStale) {
+            state.hint = pageHint(*form, state);
+            state.hintStale = false;
+        }
+        size = size.expandedTo(state.hint);
     }
     pageSize_ = size;
     for (auto& [form, state] : windows_)
-        if (state.isPage && state.window->minimumSize() != size) state.window->setFixedSize(size);
+        if (state.isPage && state.window && state.window->minimumSize() != size) state.window->setFixedSize(size);
+}
+
+// The size a page's window asks for. A page not built yet is one laid out at
+// fixed places, and asks for its client area.
+QSize View::pageHint(const Form& form, WindowState& state) {
+    if (!state.window) return pixels(*form.clientTwips).size();
+    // A window never shown keeps the size hints from before the set-up:
+    // its layouts do not hear of the changes inside its frames.
+    for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();
+    for (QLayout* l : state.window->findChildren<QLayout*>()) l->invalidate();
+    return state.window->sizeHint();
 }
 
 void View::syncControl(Control& control) {
@@ -333,6 +383,7 @@ void View::syncControl(Control& control) {
         return;
     }
     QWidget* w = b.widget;
+    if (auto it = windows_.find(&control.form()); it != windows_.end()) it->second.hintStale = true;
     const QSignalBlocker block(w);
     w->setEnabled(control.enabled());
     w->setToolTip(qs(control.toolTip()));
@@ -754,7 +805,7 @@ void View::nameFields(Form& form) {
                     if (named == 0) {
                         if (auto* l = qobject_cast<QLabel*>(widget(*label))) l->setBuddy(w);
                     } else {
-                        const QString text = qs(static_cast<forms::TextField*>(c)->text()).trimmed();
+                        const QString text = qs(textAtLoad(*static_cast<forms::TextField*>(c))).trimmed();
                         const bool wordy = std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
                         name += u' ' + (wordy ? text : qs(c->name()));
                     }
@@ -765,6 +816,14 @@ void View::nameFields(Form& form) {
             labelAbove = row.size() == 1 && row.front()->kind() == ControlKind::Label ? row.front() : nullptr;
         }
     }
+}
+
+// A field's text when its form loaded, also for a window built later.
+std::string View::textAtLoad(const forms::TextField& field) const {
+    auto state = windows_.find(&field.form());
+    if (state != windows_.end())
+        if (auto text = state->second.loadTexts.find(&field); text != state->second.loadTexts.end()) return text->second;
+    return field.text();
 }
 
 // ---- view to model -------------------------------------------------------
