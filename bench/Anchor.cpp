@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -57,8 +58,22 @@ Node readNode(QWidget* w, const std::map<const QWidget*, QString>& pictures, int
 
 QWidget* buildNode(const Node& node);
 
+bool isContainer(const Node& node) {
+    return node.kind == QLatin1String("QGroupBox") || node.kind == QLatin1String("QWidget");
+}
+
+// A widget at its natural width, at the left of its cell.
+QLayout* natural(QWidget* w) {
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(w);
+    line->addStretch(1);
+    return line;
+}
+
 // Lays the children out in a grid of two columns: a label followed by a
-// field stands in one row, anything else takes the whole row.
+// field stands in one row, anything else takes the whole row; groups take
+// the row's width, other widgets keep their natural width.
 void layOut(QWidget* container, const Node& node, bool margins) {
     auto* grid = new QGridLayout(container);
     if (!margins) grid->setContentsMargins(0, 0, 0, 0);
@@ -70,9 +85,11 @@ void layOut(QWidget* container, const Node& node, bool margins) {
                               node.children[i + 1].kind.endsWith(QLatin1String("LineEdit"));
         if (labelled) {
             grid->addWidget(w, row, 0);
-            grid->addWidget(buildNode(node.children[++i]), row, 1);
-        } else {
+            grid->addLayout(natural(buildNode(node.children[++i])), row, 1);
+        } else if (isContainer(child)) {
             grid->addWidget(w, row, 0, 1, 2);
+        } else {
+            grid->addLayout(natural(w), row, 0, 1, 2);
         }
         ++row;
     }
@@ -91,6 +108,11 @@ QWidget* buildNode(const Node& node) {
     } else if (k.endsWith(QLatin1String("LineEdit")) || k.endsWith(QLatin1String("FieldEdit"))) {
         auto* e = new QLineEdit(node.text);
         e->setReadOnly(node.readOnly);
+        if (node.readOnly) {  // drawn on the window's background, as in the program
+            QPalette p = e->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            e->setPalette(p);
+        }
         w = e;
     } else if (k == QLatin1String("QPlainTextEdit")) {
         w = new QPlainTextEdit(node.text);

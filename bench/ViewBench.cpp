@@ -1,6 +1,7 @@
 // Page changes with the Qt view (offscreen), each measured against its
 // anchor: a bare Qt window of the same size and widgets, built, shown and
-// painted in the same run. Each run of either side starts from a settled
+// painted in the same run (for a mount dialog, which greys page 5 out, a bare
+// window like page 5 is greyed out as well). Each run of either side starts from a settled
 // state; what it times is only the step up to the new window painted. The
 // walk to the page a step starts from and the end of the session lie outside
 // the timing. Program and anchor take turns, and each line gives the medians
@@ -32,6 +33,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,9 @@ struct Step {
     int from;  // the window the step starts from, as for walkTo
     // Clicks; returns the form whose window the step shows, or nullptr.
     std::function<forms::Form*(ViewSession&)> act;
+    // The window the step greys out beside the new one, if any: its repaint
+    // is part of what the user waits for, on both sides.
+    std::function<forms::Form*(Wizard&)> greys = nullptr;
 };
 
 template <class Page>
@@ -126,7 +131,8 @@ const std::vector<Step>& steps() {
                  return click(s, *item) ? &dialog : nullptr;
              }
              return nullptr;
-         }},
+         },
+         [](Wizard& w) -> forms::Form* { return &w.form12(); }},
         {"page 5 \"&Weiter\"", 5,
          pressOn(&Wizard::form12, &SensorPage::Command2, [](Wizard& w) -> forms::Form& { return w.form5(); })},
         {"page 6 \"&Zurück\"", 6,
@@ -157,11 +163,18 @@ std::map<const QWidget*, QString> pictures(ViewSession& s, const forms::Form& fo
     return result;
 }
 
+// The shapes of the windows a step shows and greys out, for its anchor.
+struct Shapes {
+    anchor::Shape shown;
+    std::optional<anchor::Shape> greyed;
+};
+
 // One run of the program's step: milliseconds, or a negative number when the
-// class cannot take the step. Reads the shape of the new window when asked.
-double runProgram(const Step& step, int option, anchor::Shape* shape) {
+// class cannot take the step. Reads the shapes for the anchor when asked.
+double runProgram(const Step& step, int option, Shapes* shapes) {
     auto s = std::make_unique<ViewSession>();
     if (!walkTo(s->w, option, step.from)) return -1;
+    forms::Form* greys = step.greys ? step.greys(s->w) : nullptr;
     settle();
     anchor::forgetPaints();
     const auto t0 = Clock::now();
@@ -169,19 +182,28 @@ double runProgram(const Step& step, int option, anchor::Shape* shape) {
     if (!target) return -1;
     QWidget* window = s->view.window(*target);
     if (!window || !anchor::waitUntilPainted(window)) return -2;
+    if (greys && !anchor::waitUntilPainted(s->view.window(*greys))) return -2;
     const double ms = msSince(t0);
-    if (shape) *shape = anchor::read(window, pictures(*s, *target));
+    if (shapes) {
+        shapes->shown = anchor::read(window, pictures(*s, *target));
+        if (greys) shapes->greyed = anchor::read(s->view.window(*greys), pictures(*s, *greys));
+    }
     s.reset();
     settle();
     return ms;
 }
 
-double runAnchor(const anchor::Shape& shape) {
+__attribute__((noinline)) double runAnchor(const Shapes& shapes) {
+    QWidget* greyed = shapes.greyed ? anchor::buildAndShow(*shapes.greyed) : nullptr;
+    settle();
     anchor::forgetPaints();
     const auto t0 = Clock::now();
-    QWidget* window = anchor::buildAndShow(shape);
+    if (greyed) greyed->setEnabled(false);
+    QWidget* window = anchor::buildAndShow(shapes.shown);
+    if (greyed) anchor::waitUntilPainted(greyed);
     const double ms = msSince(t0);
     delete window;
+    delete greyed;
     settle();
     return ms;
 }
@@ -198,6 +220,8 @@ struct Result {
     int widgets;
 };
 
+// FERROLITH_BENCH_PAIRS sets the number of runs of each side (15), and
+// FERROLITH_BENCH_ONLY limits the steps to those whose name holds its text.
 int pairsWanted() {
     const int n = qEnvironmentVariableIntValue("FERROLITH_BENCH_PAIRS");
     return n > 0 ? n : 15;
@@ -215,28 +239,30 @@ void measurePageChanges() {
         std::vector<Result> results;
     };
     std::vector<Summary> summaries;
+    const QString only = qEnvironmentVariable("FERROLITH_BENCH_ONLY");
     for (const Step& step : steps()) {
+        if (!QString::fromUtf8(step.name).contains(only)) continue;
         Summary summary{step.name, {}};
         const int lastOption = step.from == 0 ? 1 : 14;
         for (int option = 1; option <= lastOption; ++option) {
-            anchor::Shape shape;
-            if (runProgram(step, option, &shape) < 0) continue;  // the class does not take this step
-            runAnchor(shape);
+            Shapes shapes;
+            if (runProgram(step, option, &shapes) < 0) continue;  // the class does not take this step
+            runAnchor(shapes);
             std::vector<double> program, bare;
             bool failed = false;
             for (int i = 0; i < pairs && !failed; ++i) {
                 // Alternate who goes first, so neither always follows the other.
-                if (i % 2) bare.push_back(runAnchor(shape));
+                if (i % 2) bare.push_back(runAnchor(shapes));
                 const double ms = runProgram(step, option, nullptr);
                 failed = ms < 0;
                 program.push_back(ms);
-                if (i % 2 == 0) bare.push_back(runAnchor(shape));
+                if (i % 2 == 0) bare.push_back(runAnchor(shapes));
             }
             if (failed) {
                 std::printf("%-22s %-22s the new window was not painted\n", step.name, ferrolith::weaponClasses[option - 1].key);
                 continue;
             }
-            const Result r{option, median(program), median(bare), shape.widgets};
+            const Result r{option, median(program), median(bare), shapes.shown.widgets};
             summary.results.push_back(r);
             std::printf("%-22s %-22s %6.2f ms %5.2f ms %7.2f %7d\n", step.name,
                         step.from == 0 ? "-" : ferrolith::weaponClasses[option - 1].key, r.program, r.anchor,

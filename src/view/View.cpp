@@ -428,6 +428,7 @@ void View::syncControl(Control& control) {
         // A text that is no item ("0", "16 Stufen") is shown all the same.
         q->setPlaceholderText(index < 0 ? qs(list.text()) : QString());
         q->setCurrentIndex(index);
+        if (list.visible()) q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         break;
     }
     case ControlKind::Label:
@@ -586,7 +587,9 @@ QWidget* View::createWidget(Control& control, QObject* context) {
             longest = std::max(longest, qs(item).size());
         }
         q->setMinimumContentsLength(int(longest));
-        q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // A hidden list gets its way of measuring when it is first shown:
+        // setting it makes Qt build the list's drop-down at once.
+        if (list.visible()) q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         // The model's text stands in the box like an item, not greyed.
         QPalette p = q->palette();
         p.setColor(QPalette::PlaceholderText, p.color(QPalette::ButtonText));
