@@ -28,6 +28,7 @@ Node readNode(QWidget* w, const std::map<const QWidget*, QString>& pictures, int
     Node node;
     node.kind = QString::fromLatin1(w->metaObject()->className());
     node.hidden = w->isHidden();
+    node.disabled = w->testAttribute(Qt::WA_ForceDisabled);
     if (auto* b = qobject_cast<QAbstractButton*>(w)) node.text = b->text();
     if (auto* l = qobject_cast<QLabel*>(w)) {
         auto picture = pictures.find(w);
@@ -139,6 +140,7 @@ QWidget* buildNode(const Node& node) {
         layOut(w, node, false);
     }
     if (node.hidden) w->hide();
+    if (node.disabled) w->setEnabled(false);
     return w;
 }
 

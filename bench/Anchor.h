@@ -22,6 +22,7 @@ struct Node {
     QString text;  // caption, title or text; the resource path for a picture
     QStringList items;  // a list's items
     bool hidden = false;
+    bool disabled = false;  // disabled itself, not only through its window
     bool readOnly = false;
     std::vector<Node> children;  // for containers
 };

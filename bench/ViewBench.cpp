@@ -169,6 +169,18 @@ struct Shapes {
     std::optional<anchor::Shape> greyed;
 };
 
+// The timed part of a program's run, on its own for profilers
+// (valgrind --toggle-collect='*takeStep*'): the click up to the new window,
+// and the window it greys out, painted. Returns the form shown, or nullptr.
+__attribute__((noinline)) forms::Form* takeStep(const Step& step, ViewSession& s, forms::Form* greys) {
+    forms::Form* target = step.act(s);
+    if (!target) return nullptr;
+    QWidget* window = s.view.window(*target);
+    if (!window || !anchor::waitUntilPainted(window)) return nullptr;
+    if (greys && !anchor::waitUntilPainted(s.view.window(*greys))) return nullptr;
+    return target;
+}
+
 // One run of the program's step: milliseconds, or a negative number when the
 // class cannot take the step. Reads the shapes for the anchor when asked.
 double runProgram(const Step& step, int option, Shapes* shapes) {
@@ -178,11 +190,10 @@ double runProgram(const Step& step, int option, Shapes* shapes) {
     settle();
     anchor::forgetPaints();
     const auto t0 = Clock::now();
-    forms::Form* target = step.act(*s);
+    forms::Form* target = takeStep(step, *s, greys);
     if (!target) return -1;
     QWidget* window = s->view.window(*target);
     if (!window || !anchor::waitUntilPainted(window)) return -2;
-    if (greys && !anchor::waitUntilPainted(s->view.window(*greys))) return -2;
     const double ms = msSince(t0);
     if (shapes) {
         shapes->shown = anchor::read(window, pictures(*s, *target));
@@ -193,14 +204,20 @@ double runProgram(const Step& step, int option, Shapes* shapes) {
     return ms;
 }
 
-__attribute__((noinline)) double runAnchor(const Shapes& shapes) {
+// The timed part of an anchor's run, on its own for profilers.
+__attribute__((noinline)) QWidget* showAnchor(const Shapes& shapes, QWidget* greyed) {
+    if (greyed) greyed->setEnabled(false);
+    QWidget* window = anchor::buildAndShow(shapes.shown);
+    if (greyed) anchor::waitUntilPainted(greyed);
+    return window;
+}
+
+double runAnchor(const Shapes& shapes) {
     QWidget* greyed = shapes.greyed ? anchor::buildAndShow(*shapes.greyed) : nullptr;
     settle();
     anchor::forgetPaints();
     const auto t0 = Clock::now();
-    if (greyed) greyed->setEnabled(false);
-    QWidget* window = anchor::buildAndShow(shapes.shown);
-    if (greyed) anchor::waitUntilPainted(greyed);
+    QWidget* window = showAnchor(shapes, greyed);
     const double ms = msSince(t0);
     delete window;
     delete greyed;
@@ -221,7 +238,8 @@ struct Result {
 };
 
 // FERROLITH_BENCH_PAIRS sets the number of runs of each side (15), and
-// FERROLITH_BENCH_ONLY limits the steps to those whose name holds its text.
+// FERROLITH_BENCH_ONLY limits the runs to those whose step name, a blank and
+// class key hold its text.
 int pairsWanted() {
     const int n = qEnvironmentVariableIntValue("FERROLITH_BENCH_PAIRS");
     return n > 0 ? n : 15;
@@ -241,10 +259,11 @@ void measurePageChanges() {
     std::vector<Summary> summaries;
     const QString only = qEnvironmentVariable("FERROLITH_BENCH_ONLY");
     for (const Step& step : steps()) {
-        if (!QString::fromUtf8(step.name).contains(only)) continue;
         Summary summary{step.name, {}};
         const int lastOption = step.from == 0 ? 1 : 14;
         for (int option = 1; option <= lastOption; ++option) {
+            const QString line = QString::fromUtf8(step.name) + u' ' + QString::fromUtf8(ferrolith::weaponClasses[option - 1].key);
+            if (!line.contains(only)) continue;
             Shapes shapes;
             if (runProgram(step, option, &shapes) < 0) continue;  // the class does not take this step
             runAnchor(shapes);
