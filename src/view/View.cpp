@@ -136,6 +136,18 @@ void fitFont(QWidget* w, const QSize& place) {
     QFont font = w->font();
     double size = font.pointSizeF();
     if (size <= 0) return;
+    // A text never fits a place of no size at all (the sheet's labels that a
+    // page leaves out stand at one): it takes the smallest size at once
+    // instead of being measured at every size on the way.
+    const auto* label = qobject_cast<QLabel*>(w);
+    const auto* button = qobject_cast<QAbstractButton*>(w);
+    const bool text = (label && !label->text().isEmpty()) || (button && !button->text().isEmpty());
+    if (place.width() <= 0 && place.height() <= 0 && text) {
+        while (size > 5.5) size -= 0.5;
+        font.setPointSizeF(size);
+        if (font != w->font()) w->setFont(font);
+        return;
+    }
     while (size > 5.5 && (w->sizeHint().width() > place.width() || w->sizeHint().height() > place.height() + 2)) {
         size -= 0.5;
         font.setPointSizeF(size);
@@ -210,9 +222,11 @@ void View::formLoaded(Form& form) {
     state.context = std::make_unique<QObject>();
     state.isPage = dynamic_cast<DesignSheet*>(&form) != nullptr;
     // Nobody sees a window before it is shown, and only the pages laid out in
-    // rows lend the other pages a size that depends on their content: every
-    // other window is built when it is first shown.
-    if (state.isPage && !form.clientTwips) {
+    // rows (or with a menu bar) lend the other pages a size that depends on
+    // their content: every other window is built when it is first shown.
+    const bool menu = std::any_of(form.controls().begin(), form.controls().end(),
+                                  [](const Control* c) { return c->kind() == ControlKind::MenuItem; });
+    if (state.isPage && (!form.clientTwips || menu)) {
         realise(form, state);
         syncForm(form, state);
         return;
@@ -364,7 +378,7 @@ void View::fitPages() {
 }
 
 // The size a page's window asks for. A page not built yet is one laid out at
-// fixed places, and asks for its client area.
+// fixed places without a menu bar, and asks for its client area.
 QSize View::pageHint(const Form& form, WindowState& state) {
     if (!state.window) return pixels(*form.clientTwips).size();
     // A window never shown keeps the size hints from before the set-up:
