@@ -155,6 +155,12 @@ void fitFont(QWidget* w, const QSize& place) {
     }
 }
 
+// A widget that is not hidden shows with its window; telling it again to
+// show would polish it and lay out its contents there and then.
+void showOrHide(QWidget* w, bool visible) {
+    if (w->isHidden() == visible) w->setVisible(visible);
+}
+
 // Marks a field of fixed width whose font follows the length of its text.
 constexpr const char* fitsTextProperty = "ferrolithFitsText";
 
@@ -459,13 +465,13 @@ void View::syncControl(Control& control) {
         break;
     }
     if (std::find(plainGroups_.begin(), plainGroups_.end(), &control) == plainGroups_.end())
-        w->setVisible(control.kind() == ControlKind::Frame ? frameShown(control) : control.visible());
+        showOrHide(w, control.kind() == ControlKind::Frame ? frameShown(control) : control.visible());
     // A change inside untitled frames may empty them or fill them again.
     for (const forms::Frame* f = control.frame(); f; f = f->frame()) {
         auto b = bindings_.find(f);
         if (b == bindings_.end() || !qobject_cast<QGroupBox*>(b->second.widget)) continue;
         if (std::find(plainGroups_.begin(), plainGroups_.end(), f) == plainGroups_.end())
-            b->second.widget->setVisible(frameShown(*f));
+            showOrHide(b->second.widget, frameShown(*f));
     }
 }
 
