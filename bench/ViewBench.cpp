@@ -95,7 +95,7 @@ struct Step {
     // Clicks; returns the form whose window the step shows, or nullptr.
     std::function<forms::Form*(ViewSession&)> act;
     // The window the step greys out beside the new one, if any: its repaint
-    // is part of what the user waits for, on both sides.
+    // belongs to what the user waits for, on both sides.
     std::function<forms::Form*(Wizard&)> greys = nullptr;
 };
 
@@ -169,7 +169,7 @@ struct Shapes {
     std::optional<anchor::Shape> greyed;
 };
 
-// The timed part of a program's run, on its own for profilers
+// The timed stretch of a program's run, on its own for profilers
 // (valgrind --toggle-collect='*takeStep*'): the click up to the new window,
 // and the window it greys out, painted. Returns the form shown, or nullptr.
 __attribute__((noinline)) forms::Form* takeStep(const Step& step, ViewSession& s, forms::Form* greys) {
@@ -204,7 +204,7 @@ double runProgram(const Step& step, int option, Shapes* shapes) {
     return ms;
 }
 
-// The timed part of an anchor's run, on its own for profilers.
+// The timed stretch of an anchor's run, on its own for profilers.
 __attribute__((noinline)) QWidget* showAnchor(const Shapes& shapes, QWidget* greyed) {
     if (greyed) greyed->setEnabled(false);
     QWidget* window = anchor::buildAndShow(shapes.shown);
