@@ -44,7 +44,7 @@ Node readNode(QWidget* w, const std::map<const QWidget*, QString>& pictures, int
     if (auto* c = qobject_cast<QComboBox*>(w))
         for (int i = 0; i < c->count(); ++i) node.items << c->itemText(i);
     if (auto* f = qobject_cast<QFrame*>(w); f && f->frameShape() == QFrame::HLine) node.kind = QStringLiteral("line");
-    // The inner parts of compound widgets belong to them.
+    // The inner widgets of compound widgets belong to them.
     const bool compound = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
     if (!compound) {
         for (QObject* o : w->children()) {
