@@ -1,12 +1,12 @@
 # Set-up, build, run and test on a fresh Debian 12 machine.
 #   make run    installs what is missing, builds and starts the program
 #   make test   installs what is missing, builds and runs every test (GUI tests offscreen)
-#   make bench  builds and runs the benchmark
+#   make bench  builds and runs the benchmarks, each figure beside its bare Qt anchor
 #   make sanitize  builds the model tests with ASan/UBSan and runs them (part of make test)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES = cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev time
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build run test bench sanitize clean
@@ -32,6 +32,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	bench/start.sh $(BUILD)
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/ferrolith_bench
 	FERROLITH_WALK_STEPS=200000 ./$(BUILD)/unit_tests --gtest_filter='RandomWalk*'
 

@@ -105,14 +105,28 @@ class FieldEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     QSize sizeHint() const override {
+        // Measured once per text and font: the page sizes ask again and again.
+        if (hint_.isValid() && hintText_ == text()) return hint_;
         QSize hint = QLineEdit::sizeHint();
         const QFontMetrics fm(font());
         const int frame = hint.width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
         const int wanted = std::max(fm.horizontalAdvance(QLatin1Char('x')) * 10, fm.horizontalAdvance(text()) + 8);
         hint.setWidth(wanted + std::max(frame, 4));
+        hint_ = hint;
+        hintText_ = text();
         return hint;
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) hint_ = QSize();
+        QLineEdit::changeEvent(event);
+    }
+
+private:
+    mutable QSize hint_;
+    mutable QString hintText_;
 };
 
 // The rows of one container in declaration order: a control starts a new row
@@ -150,11 +164,29 @@ void fitFont(QWidget* w, const QSize& place) {
     QFont font = w->font();
     double size = font.pointSizeF();
     if (size <= 0) return;
+    // A text never fits a place of no size at all (the sheet's labels that a
+    // page leaves out stand at one): it takes the smallest size at once
+    // instead of being measured at every size on the way.
+    const auto* label = qobject_cast<QLabel*>(w);
+    const auto* button = qobject_cast<QAbstractButton*>(w);
+    const bool text = (label && !label->text().isEmpty()) || (button && !button->text().isEmpty());
+    if (place.width() <= 0 && place.height() <= 0 && text) {
+        while (size > 5.5) size -= 0.5;
+        font.setPointSizeF(size);
+        if (font != w->font()) w->setFont(font);
+        return;
+    }
     while (size > 5.5 && (w->sizeHint().width() > place.width() || w->sizeHint().height() > place.height() + 2)) {
         size -= 0.5;
         font.setPointSizeF(size);
         w->setFont(font);
     }
+}
+
+// A widget that is not hidden shows with its window; telling it again to
+// show would polish it and lay out its contents there and then.
+void showOrHide(QWidget* w, bool visible) {
+    if (w->isHidden() == visible) w->setVisible(visible);
 }
 
 // Marks a field of fixed width whose font follows the length of its text.
@@ -220,6 +252,7 @@ QAction* View::action(const Control& control) const {
 void View::closeAll() {
     closing_ = true;
     for (auto& [form, state] : windows_) {
+        if (!state.window) continue;
         state.window->allowClose();
         state.window->close();
     }
@@ -231,10 +264,28 @@ void View::formLoaded(Form& form) {
     WindowState& state = windows_[&form];
     state.context = std::make_unique<QObject>();
     state.isPage = dynamic_cast<DesignSheet*>(&form) != nullptr;
+    // Nobody sees a window before it is shown, and only the pages laid out in
+    // rows (or with a menu bar) lend the other pages a size that depends on
+    // their content: every other window is built when it is first shown.
+    const bool menu = std::any_of(form.controls().begin(), form.controls().end(),
+                                  [](const Control* c) { return c->kind() == ControlKind::MenuItem; });
+    if (state.isPage && (!form.clientTwips || menu)) {
+        realise(form, state);
+        syncForm(form, state);
+        return;
+    }
+    // The build names fields after their texts as they are now.
+    for (Control* c : form.controls())
+        if (c->kind() == ControlKind::TextField) state.loadTexts[c] = static_cast<forms::TextField*>(c)->text();
+    if (state.isPage) fitPages();  // its fixed size counts from now on, as if it were built
+}
+
+// Builds the window and brings every widget in line with the model.
+void View::realise(Form& form, WindowState& state) {
     build(form, state);
+    state.loadTexts.clear();
     for (Control* c : form.controls()) syncControl(*c);
     if (state.isPage) fitPages();
-    syncForm(form, state);
 }
 
 void View::formUnloaded(Form& form) {
@@ -251,6 +302,7 @@ void View::formUnloaded(Form& form) {
     state.context.reset();
     FormWindow* window = state.window;
     windows_.erase(it);
+    if (!window) return;
     // The window may be the sender of the event that unloaded its form.
     window->detach();
     window->hide();
@@ -260,7 +312,12 @@ void View::formUnloaded(Form& form) {
 
 void View::formChanged(Form& form) {
     auto it = windows_.find(&form);
-    if (it != windows_.end()) syncForm(form, it->second);
+    if (it == windows_.end()) return;
+    if (!it->second.window) {
+        if (!form.shown()) return;
+        realise(form, it->second);
+    }
+    syncForm(form, it->second);
 }
 
 void View::controlChanged(Control& control) {
@@ -287,6 +344,7 @@ void View::syncForm(Form& form, WindowState& state) {
         window->raise();
         window->activateWindow();
         focusFirst(form);
+        state.hintStale = true;  // polished for the screen now
     } else if (!form.shown() && window->isVisible()) {
         window->hide();
     }
@@ -345,20 +403,32 @@ void View::focusFirst(Form& form) {
 }
 
 // Pages 2 to 6 share one size, so the row of pages stays in place: the
-// largest that any of them needs.
+// largest that any of them needs. A page's own need is worked out again only
+// when something in its window changed since the last time.
 void View::fitPages() {
     QSize size = pageSize_;
     for (auto& [form, state] : windows_) {
         if (!state.isPage) continue;
-        // A window never shown keeps the size hints from before the set-up:
-        // its layouts do not hear of the changes inside its frames.
-        for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();
-        for (QLayout* l : state.window->findChildren<QLayout*>()) l->invalidate();
-        size = size.expandedTo(state.window->sizeHint());
+        if (state.hintStale) {
+            state.hint = pageHint(*form, state);
+            state.hintStale = false;
+        }
+        size = size.expandedTo(state.hint);
     }
     pageSize_ = size;
     for (auto& [form, state] : windows_)
-        if (state.isPage && state.window->minimumSize() != size) state.window->setFixedSize(size);
+        if (state.isPage && state.window && state.window->minimumSize() != size) state.window->setFixedSize(size);
+}
+
+// The size a page's window asks for. A page not built yet is one laid out at
+// fixed places without a menu bar, and asks for its client area.
+QSize View::pageHint(const Form& form, WindowState& state) {
+    if (!state.window) return pixels(*form.clientTwips).size();
+    // A window never shown keeps the size hints from before the set-up:
+    // its layouts do not hear of the changes inside its frames.
+    for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();
+    for (QLayout* l : state.window->findChildren<QLayout*>()) l->invalidate();
+    return state.window->sizeHint();
 }
 
 void View::syncControl(Control& control) {
@@ -370,6 +440,7 @@ void View::syncControl(Control& control) {
         return;
     }
     QWidget* w = b.widget;
+    if (auto it = windows_.find(&control.form()); it != windows_.end()) it->second.hintStale = true;
     const QSignalBlocker block(w);
     w->setEnabled(control.enabled());
     w->setToolTip(qs(control.toolTip()));
@@ -414,6 +485,7 @@ void View::syncControl(Control& control) {
         // A text that is no item ("0", "16 Stufen") is shown all the same.
         q->setPlaceholderText(index < 0 ? qs(list.text()) : QString());
         q->setCurrentIndex(index);
+        if (list.visible()) q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         break;
     }
     case ControlKind::Label:
@@ -433,13 +505,13 @@ void View::syncControl(Control& control) {
         break;
     }
     if (std::find(plainGroups_.begin(), plainGroups_.end(), &control) == plainGroups_.end())
-        w->setVisible(control.kind() == ControlKind::Frame ? frameShown(control) : control.visible());
+        showOrHide(w, control.kind() == ControlKind::Frame ? frameShown(control) : control.visible());
     // A change inside untitled frames may empty them or fill them again.
     for (const forms::Frame* f = control.frame(); f; f = f->frame()) {
         auto b = bindings_.find(f);
         if (b == bindings_.end() || !qobject_cast<QGroupBox*>(b->second.widget)) continue;
         if (std::find(plainGroups_.begin(), plainGroups_.end(), f) == plainGroups_.end())
-            b->second.widget->setVisible(frameShown(*f));
+            showOrHide(b->second.widget, frameShown(*f));
     }
 }
 
@@ -590,7 +662,9 @@ QWidget* View::createWidget(Control& control, QObject* context) {
             longest = std::max(longest, qs(item).size());
         }
         q->setMinimumContentsLength(int(longest));
-        q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // A hidden list gets its way of measuring when it is first shown:
+        // setting it makes Qt build the list's drop-down at once.
+        if (list.visible()) q->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         // The model's text stands in the box like an item, not greyed.
         QPalette p = q->palette();
         p.setColor(QPalette::PlaceholderText, p.color(QPalette::ButtonText));
@@ -814,7 +888,7 @@ void View::nameFields(Form& form) {
                     if (named == 0) {
                         if (auto* l = qobject_cast<QLabel*>(widget(*label))) l->setBuddy(w);
                     } else {
-                        const QString text = qs(static_cast<forms::TextField*>(c)->text()).trimmed();
+                        const QString text = qs(textAtLoad(*static_cast<forms::TextField*>(c))).trimmed();
                         const bool wordy = std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
                         if (wordy) name += u' ' + text;
                     }
@@ -825,6 +899,14 @@ void View::nameFields(Form& form) {
             labelAbove = row.size() == 1 && row.front()->kind() == ControlKind::Label ? row.front() : nullptr;
         }
     }
+}
+
+// A field's text when its form loaded, also for a window built later.
+std::string View::textAtLoad(const forms::TextField& field) const {
+    auto state = windows_.find(&field.form());
+    if (state != windows_.end())
+        if (auto text = state->second.loadTexts.find(&field); text != state->second.loadTexts.end()) return text->second;
+    return field.text();
 }
 
 // ---- view to model -------------------------------------------------------

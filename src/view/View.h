@@ -78,14 +78,22 @@ private:
         std::deque<QPoint> placed;
         bool everShown = false;
         bool isPage = false;
+        // A page's own size hint, worked out again when it is stale.
+        QSize hint;
+        bool hintStale = true;
+        // The texts of the fields when the form loaded, while the window is
+        // not built yet.
+        std::unordered_map<const forms::Control*, std::string> loadTexts;
     };
 
+    void realise(forms::Form& form, WindowState& state);
     void build(forms::Form& form, WindowState& state);
     QWidget* createWidget(forms::Control& control, QObject* context);
     QMenuBar* createMenuBar(forms::Form& form, QObject* context);
     void layOutFlow(forms::Form& form, QWidget* client);
     void layOutTwips(forms::Form& form, QWidget* client);
     void nameFields(forms::Form& form);
+    std::string textAtLoad(const forms::TextField& field) const;
 
     void syncForm(forms::Form& form, WindowState& state);
     void syncControl(forms::Control& control);
@@ -95,6 +103,7 @@ private:
     void centre(forms::Form& form, WindowState& state);
     void keepOnScreen(forms::Form& form, WindowState& state);
     void fitPages();
+    QSize pageHint(const forms::Form& form, WindowState& state);
     void focusFirst(forms::Form& form);
 
     forms::Runtime& runtime_;

@@ -272,6 +272,46 @@ TEST_F(WizardView, MountDialogLocksPage5AndItsChoiceEmptiesTheMountField) {
     EXPECT_FALSE(view->widget(page6.hlt3)->isHidden());
 }
 
+// Page 6 is built only when it is first shown; until then the other pages
+// count with its fixed client area of 11175 by 10695 twips.
+TEST_F(WizardView, PagesTakePage6sHeightBeforeItIsShown) {
+    toPage1();
+    w.runtime().userClick(w.form1().option(7));  // "Taser": page 2 loads every later page, page 6 too
+    w.runtime().userClick(w.form1().Command1);
+    settle();
+    ASSERT_TRUE(w.form5.loaded());
+    EXPECT_EQ(view->window(w.form2())->height(), 10695 / 15);
+}
+
+// A window built when it is first shown comes up as if it had been built
+// when its form loaded: the fields are named after the texts they had then.
+TEST_F(WizardView, Page6ShownLateNamesItsFieldsAsLoadedAndTakesPage5sPlace) {
+    toPage1();
+    w.runtime().userClick(w.form1().option(9));  // "Sturmgewehr"
+    w.runtime().userClick(w.form1().Command1);
+    w.runtime().userClick(w.form2().Weiter1);  // loads page 6, hidden
+    w.runtime().userClick(w.form3().Command2);
+    w.runtime().userClick(w.form4().Command2);
+    settle();
+    ferrolith::SensorPage& page5 = w.form12();
+    QTest::mouseClick(find<QCheckBox>(page5.ultraschall), Qt::LeftButton);
+    ferrolith::MountDialog& dialog = page5.dialogOf(page5.ultraschall);
+    QTest::mouseClick(find<QCheckBox>(dialog.aufmontiert), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(dialog.ok), Qt::LeftButton);
+    settle();
+    clickIn(*view, page5, "Command2");
+
+    ferrolith::CompletionPage& page6 = w.form5();
+    QWidget* window = view->window(page6);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(page6.hlt2.text(), "");
+    EXPECT_EQ(view->widget(page6.hlt2)->accessibleName(), "Verfügbare Halterungen: Aufmontiert");
+    EXPECT_EQ(view->widget(page6.hlt3)->accessibleName(), "Verfügbare Halterungen: Unterlauf");
+    EXPECT_EQ(window->pos(), view->window(page5)->pos());
+    EXPECT_EQ(window->size(), view->window(page5)->size());
+    EXPECT_EQ(QApplication::focusWidget(), view->widget(page6.waffenname));
+}
+
 // A small form of every generic kind, outside the wizard.
 // Each mount dialog tabs in its own order and opens with the first of it
 // focused; three of them may be resized, and their buttons stay inside.
