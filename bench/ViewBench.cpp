@@ -320,6 +320,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ferrolith::view::loadResources();
+    ferrolith::view::speakGerman();  // as the program does
     measurePageChanges();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,7 +1,10 @@
 #include "view/View.h"
 
 #include "common/DesignSheet.h"
+#include "view/FieldEdit.h"
+#include "view/FlowLayout.h"
 #include "view/FormWindow.h"
+#include "view/PageMeasure.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,53 +102,6 @@ private:
     std::function<bool(char32_t)> accepts_;
 };
 
-// A sheet field: as wide as ten characters or its text, whichever is more,
-// so that a column of fields stays compact and a long text is not cut.
-class FieldEdit : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-    QSize sizeHint() const override {
-        // Measured once per text and font: the page sizes ask again and again.
-        if (hint_.isValid() && hintText_ == text()) return hint_;
-        QSize hint = QLineEdit::sizeHint();
-        const QFontMetrics fm(font());
-        const int frame = hint.width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
-        const int wanted = std::max(fm.horizontalAdvance(QLatin1Char('x')) * 10, fm.horizontalAdvance(text()) + 8);
-        hint.setWidth(wanted + std::max(frame, 4));
-        hint_ = hint;
-        hintText_ = text();
-        return hint;
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) hint_ = QSize();
-        QLineEdit::changeEvent(event);
-    }
-
-private:
-    mutable QSize hint_;
-    mutable QString hintText_;
-};
-
-// The rows of one container in declaration order: a control starts a new row
-// unless it stands in the same row as the one before it.
-using Row = std::vector<Control*>;
-
-std::map<const forms::Frame*, std::vector<Row>> rowsByContainer(const Form& form) {
-    std::map<const forms::Frame*, std::vector<Row>> rows;
-    for (Control* c : form.controls()) {
-        if (c->kind() == ControlKind::MenuItem) continue;
-        auto& list = rows[c->frame()];
-        if (list.empty() || !c->sameRow)
-            list.push_back({c});
-        else
-            list.back().push_back(c);
-    }
-    return rows;
-}
-
 // The controls in keyboard order: the form's own order first, then the rest
 // in the order of declaration.
 std::vector<Control*> keyOrder(const Form& form) {
@@ -153,10 +109,6 @@ std::vector<Control*> keyOrder(const Form& form) {
     for (Control* c : form.controls())
         if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
     return order;
-}
-
-bool onlyButtons(const Row& row) {
-    return std::all_of(row.begin(), row.end(), [](Control* c) { return c->kind() == ControlKind::Button; });
 }
 
 // Shrinks a widget's font until its text fits the place it was given.
@@ -219,6 +171,20 @@ QString spokenFrameName(const forms::Frame& frame) {
 
 }  // namespace
 
+// The widgets of a window as the parts of its flow layout.
+class View::WidgetParts : public FlowParts {
+public:
+    explicit WidgetParts(View& view) : view_(view) {}
+    QWidget* container(const forms::Frame& frame) override { return view_.widget(frame); }
+    void add(QBoxLayout& line, Control& c) override { line.addWidget(view_.widget(c)); }
+    void add(QGridLayout& grid, Control& c, int row, int column) override {
+        grid.addWidget(view_.widget(c), row, column);
+    }
+
+private:
+    View& view_;
+};
+
 View::View(forms::Runtime& runtime) : runtime_(runtime) {
     loadResources();
     runtime_.setObserver(this);
@@ -264,31 +230,28 @@ void View::formLoaded(Form& form) {
     WindowState& state = windows_[&form];
     state.context = std::make_unique<QObject>();
     state.isPage = dynamic_cast<DesignSheet*>(&form) != nullptr;
-    // Nobody sees a window before it is shown, and only the pages laid out in
-    // rows (or with a menu bar) lend the other pages a size that depends on
-    // their content: every other window is built when it is first shown.
-    const bool menu = std::any_of(form.controls().begin(), form.controls().end(),
-                                  [](const Control* c) { return c->kind() == ControlKind::MenuItem; });
-    if (state.isPage && (!form.clientTwips || menu)) {
-        realise(form, state);
-        syncForm(form, state);
-        return;
-    }
+    // Nobody sees a window before it is shown: every window is built when it
+    // is first shown. Until then a page lends the other pages the size its
+    // window would have.
     // The build names fields after their texts as they are now.
     for (Control* c : form.controls())
         if (c->kind() == ControlKind::TextField) state.loadTexts[c] = static_cast<forms::TextField*>(c)->text();
-    if (state.isPage) fitPages();  // its fixed size counts from now on, as if it were built
+    if (state.isPage) fitPages();
 }
 
 // Builds the window and brings every widget in line with the model.
 void View::realise(Form& form, WindowState& state) {
+    if (measure_) measure_->forget(form);  // the window measures itself from now on
     build(form, state);
     state.loadTexts.clear();
     for (Control* c : form.controls()) syncControl(*c);
+    state.fresh = true;
     if (state.isPage) fitPages();
+    state.fresh = false;
 }
 
 void View::formUnloaded(Form& form) {
+    if (measure_) measure_->forget(form);
     auto it = windows_.find(&form);
     if (it == windows_.end()) return;
     for (Control* c : form.controls()) {
@@ -321,7 +284,12 @@ void View::formChanged(Form& form) {
 }
 
 void View::controlChanged(Control& control) {
-    if (bindings_.count(&control)) syncControl(control);
+    if (bindings_.count(&control)) {
+        syncControl(control);
+        return;
+    }
+    // A page not built yet asks for another size when its controls change.
+    if (auto it = windows_.find(&control.form()); it != windows_.end()) it->second.hintStale = true;
 }
 
 void View::syncIfBound(Control* control) {
@@ -423,7 +391,12 @@ void View::fitPages() {
 // The size a page's window asks for. A page not built yet is one laid out at
 // fixed places without a menu bar, and asks for its client area.
 QSize View::pageHint(const Form& form, WindowState& state) {
-    if (!state.window) return pixels(*form.clientTwips).size();
+    if (!state.window && form.clientTwips) return pixels(*form.clientTwips).size();
+    if (!state.window) {
+        if (!measure_) measure_ = std::make_unique<PageMeasure>();
+        return measure_->measure(form);
+    }
+    if (state.fresh) return state.window->sizeHint();
     // A window never shown keeps the size hints from before the set-up:
     // its layouts do not hear of the changes inside its frames.
     for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();
@@ -515,16 +488,6 @@ void View::syncControl(Control& control) {
     }
 }
 
-// An untitled frame whose controls are all hidden would stand as an empty
-// box among the options; it is left out until one of them shows.
-bool View::frameShown(const Control& frame) const {
-    if (!frame.visible()) return false;
-    if (!frame.caption().empty() || frame.form().clientTwips) return true;
-    for (const Control* c : frame.form().controls())
-        if (c->frame() == &frame && c->visible() && (c->kind() != ControlKind::Frame || frameShown(*c))) return true;
-    return false;
-}
-
 // ---- building ------------------------------------------------------------
 
 void View::build(Form& form, WindowState& state) {
@@ -564,7 +527,8 @@ void View::build(Form& form, WindowState& state) {
         // A page of fixed places stands in the middle of the shared page size.
         outer->setAlignment(client, Qt::AlignCenter);
     } else {
-        layOutFlow(form, client);
+        WidgetParts parts(*this);
+        layOutFlow(form, client, parts);
     }
     // A sizable window may grow, never shrink below what its controls need.
     if (!state.isPage) outer->setSizeConstraint(form.sizable ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
@@ -730,71 +694,6 @@ QMenuBar* View::createMenuBar(Form& form, QObject* context) {
         bindings_[c].action = action;
     }
     return bar;
-}
-
-// Each container (the form, then every frame) lays out its controls in
-// declaration order, one row each unless a control stands in the row before.
-// A row that starts with a label puts the label in a first column, so the
-// fields after labels line up. Pictures inside a frame stand at its right.
-void View::layOutFlow(Form& form, QWidget* client) {
-    const forms::Frame* sheetFrame = nullptr;
-    if (auto* sheet = dynamic_cast<DesignSheet*>(&form)) sheetFrame = &sheet->sheetFrame;
-
-    for (auto& [frame, rows] : rowsByContainer(form)) {
-        QWidget* container = frame ? widget(*frame) : client;
-        auto* grid = new QGridLayout(container);
-        // Compact rows, so that a page of many options still fits a screen.
-        grid->setVerticalSpacing(frame == sheetFrame ? 2 : 3);
-        if (frame) grid->setContentsMargins(6, 4, 6, 4);
-        std::vector<QWidget*> side;
-        // The buttons under a window's content keep to its bottom edge when
-        // the window is larger than its content.
-        const Row* bottomButtons = !frame && rows.size() > 1 && onlyButtons(rows.back()) ? &rows.back() : nullptr;
-        int r = 0;
-        for (const Row& row : rows) {
-            if (&row == bottomButtons) grid->setRowStretch(r++, 1);
-            auto* line = new QHBoxLayout;
-            line->setSpacing(frame == sheetFrame ? 4 : 6);
-            const bool labelled = row.size() > 1 && row.front()->kind() == ControlKind::Label;
-            const bool buttons = onlyButtons(row);
-            if (buttons) line->addStretch(1);
-            int placed = 0;
-            for (Control* c : row) {
-                QWidget* w = widget(*c);
-                if (frame && c->kind() == ControlKind::Image && row.size() == 1) {
-                    side.push_back(w);
-                    continue;
-                }
-                if (labelled && c == row.front()) {
-                    grid->addWidget(w, r, 0);
-                    continue;
-                }
-                line->addWidget(w);
-                ++placed;
-            }
-            if (placed == 0) {
-                delete line;
-                if (labelled) ++r;
-                continue;
-            }
-            // Frames take the row's width; other controls keep their size.
-            const bool frames = std::any_of(row.begin(), row.end(), [](Control* c) { return c->kind() == ControlKind::Frame; });
-            if (!buttons && !frames) line->addStretch(1);
-            if (labelled)
-                grid->addLayout(line, r, 1);
-            else
-                grid->addLayout(line, r, 0, 1, 2);
-            ++r;
-        }
-        if (!side.empty()) {
-            auto* column = new QVBoxLayout;
-            for (QWidget* w : side) column->addWidget(w);
-            column->addStretch(1);
-            grid->addLayout(column, 0, 2, std::max(r, 1), 1);
-        }
-        if (!bottomButtons) grid->setRowStretch(r, 1);
-        grid->setColumnStretch(1, 1);
-    }
 }
 
 // Forms with a client size in twips place every control at its twips. A

@@ -25,6 +25,7 @@ class QWidget;
 namespace ferrolith::view {
 
 class FormWindow;
+class PageMeasure;
 
 // Makes the pictures and the icon of the Qt resources available.
 void loadResources();
@@ -81,16 +82,18 @@ private:
         // A page's own size hint, worked out again when it is stale.
         QSize hint;
         bool hintStale = true;
+        // Built from the model just now: no size hint of it is out of date.
+        bool fresh = false;
         // The texts of the fields when the form loaded, while the window is
         // not built yet.
         std::unordered_map<const forms::Control*, std::string> loadTexts;
     };
 
+    class WidgetParts;
     void realise(forms::Form& form, WindowState& state);
     void build(forms::Form& form, WindowState& state);
     QWidget* createWidget(forms::Control& control, QObject* context);
     QMenuBar* createMenuBar(forms::Form& form, QObject* context);
-    void layOutFlow(forms::Form& form, QWidget* client);
     void layOutTwips(forms::Form& form, QWidget* client);
     void nameFields(forms::Form& form);
     std::string textAtLoad(const forms::TextField& field) const;
@@ -98,7 +101,6 @@ private:
     void syncForm(forms::Form& form, WindowState& state);
     void syncControl(forms::Control& control);
     void syncIfBound(forms::Control* control);
-    bool frameShown(const forms::Control& frame) const;
     void place(WindowState& state, QPoint framePos);
     void centre(forms::Form& form, WindowState& state);
     void keepOnScreen(forms::Form& form, WindowState& state);
@@ -115,6 +117,8 @@ private:
     // Windows of unloaded forms that wait for their deferred deletion.
     std::vector<QPointer<QWidget>> dying_;
     QSize pageSize_;
+    // Measures the pages that are loaded but not built.
+    std::unique_ptr<PageMeasure> measure_;
     bool closing_ = false;
 };
 

@@ -14,6 +14,7 @@
 #include "forms/FormSlot.h"
 #include "start/FrameChoicePage.h"
 #include "start/StartWindow.h"
+#include "view/PageMeasure.h"
 #include "view/QtPorts.h"
 #include "view/View.h"
 
@@ -22,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -310,6 +312,59 @@ TEST_F(WizardView, Page6ShownLateNamesItsFieldsAsLoadedAndTakesPage5sPlace) {
     EXPECT_EQ(window->pos(), view->window(page5)->pos());
     EXPECT_EQ(window->size(), view->window(page5)->size());
     EXPECT_EQ(QApplication::focusWidget(), view->widget(page6.waffenname));
+}
+
+// A page is built only when it is first shown; until then it lends the other
+// pages the size it measures without a window. That measure must be the size
+// its window asks for: checked on every page of every class as it arrives and
+// after a few ticks that show and hide options.
+TEST_F(WizardView, PagesMeasuredWithoutAWindowAskForTheSizeOfTheirWindow) {
+    const auto askedFor = [](QWidget* window) {
+        for (QWidget* child : window->findChildren<QWidget*>()) child->updateGeometry();
+        for (QLayout* layout : window->findChildren<QLayout*>()) layout->invalidate();
+        return window->sizeHint();
+    };
+    for (int option = 1; option <= 14; ++option) {
+        ferrolith::Wizard walk;
+        View walkView(walk.runtime());
+        walk.runtime().setPorts(&messages, &saveDialog, &end);
+        walk.start();
+        walk.runtime().userClick(walk.frmAbout().cmdOK);
+        walk.runtime().userClick(walk.form1().option(option));
+        walk.runtime().userClick(walk.form1().Command1);
+        // One measure for the whole walk, as the view keeps one.
+        ferrolith::view::PageMeasure measure;
+        forms::Form* form = &walk.form2();
+        for (int page = 2; page <= 5 && form && form->shown(); ++page) {
+            for (int ticks = 0; ticks <= 3; ++ticks) {
+                settle();
+                ASSERT_TRUE(walkView.window(*form) && walkView.window(*form)->isVisible()) << form->name();
+                EXPECT_EQ(measure.measure(*form), askedFor(walkView.window(*form)))
+                    << "class " << option << ", " << form->name() << " after " << ticks << " ticks";
+                for (forms::Control* c : form->controls()) {
+                    auto* box = c->kind() == forms::ControlKind::CheckBox ? static_cast<forms::CheckBox*>(c) : nullptr;
+                    if (box && box->acceptsInput() && box->value() == 0 && !box->name().starts_with("smart") &&
+                        box->name() != "ultraschall" && box->name() != "entfernungsmesser" &&
+                        box->name() != "sichtgerät" && box->name() != "laserziel" && box->name() != "laser") {
+                        walk.runtime().userClick(*box);
+                        break;
+                    }
+                }
+            }
+            // Forward, unless a tick drove FKE below 0.
+            forms::Button* forward = static_cast<forms::Button*>(form->find(page == 2 ? "Weiter1" : "Command2"));
+            if (!forward->acceptsInput() || page == 5) break;
+            // The next page measured while hidden too: its next measure
+            // must not keep what this one found.
+            if (page == 2 && walk.form3.loaded()) measure.measure(walk.form3());
+            if (page == 3 && walk.form4.loaded()) measure.measure(walk.form4());
+            if (page == 4 && walk.form12.loaded()) measure.measure(walk.form12());
+            walk.runtime().userClick(*forward);
+            form = page == 2 ? static_cast<forms::Form*>(&walk.form3())
+                 : page == 3 ? static_cast<forms::Form*>(&walk.form4())
+                             : static_cast<forms::Form*>(&walk.form12());
+        }
+    }
 }
 
 // A small form of every generic kind, outside the wizard.

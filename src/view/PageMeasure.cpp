@@ -1,0 +1,226 @@
+#include "view/PageMeasure.h"
+
+#include "view/FieldEdit.h"
+#include "view/FlowLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayoutItem>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ferrolith::view {
+
+using forms::Control;
+using forms::ControlKind;
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// Multi-line model texts break lines with CR LF.
+QString displayText(const std::string& text) {
+    QString s = qs(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+// A control as the layout sees it: the measures of its widget, or nothing
+// while the control is hidden.
+class MeasuredItem : public QLayoutItem {
+public:
+    // A hidden control is not measured at all.
+    MeasuredItem(PageMeasure& measure, const Control& c) : shown_(c.visible()) {
+        if (shown_) measured_ = measure.measured(c);
+    }
+    QSize sizeHint() const override { return shown_ ? measured_.hint : QSize(0, 0); }
+    QSize minimumSize() const override { return shown_ ? measured_.minimum : QSize(0, 0); }
+    QSize maximumSize() const override { return shown_ ? measured_.maximum : QSize(0, 0); }
+    Qt::Orientations expandingDirections() const override { return shown_ ? measured_.expanding : Qt::Orientations(); }
+    bool isEmpty() const override { return !shown_; }
+    QSizePolicy::ControlTypes controlTypes() const override { return measured_.types; }
+    void setGeometry(const QRect& rect) override { rect_ = rect; }
+    QRect geometry() const override { return rect_; }
+
+private:
+    PageMeasure::Measured measured_;
+    bool shown_;
+    QRect rect_;
+};
+
+// Frames are the form's group boxes; the other controls become measured
+// items.
+class MeasuringParts : public FlowParts {
+public:
+    MeasuringParts(PageMeasure& measure, const std::map<const Control*, QGroupBox*>& boxes)
+        : measure_(measure), boxes_(boxes) {}
+    QWidget* container(const forms::Frame& frame) override { return boxes_.at(&frame); }
+    void add(QBoxLayout& line, Control& c) override {
+        if (c.kind() == ControlKind::Frame)
+            line.addWidget(boxes_.at(&c));
+        else
+            line.addItem(new MeasuredItem(measure_, c));
+    }
+    void add(QGridLayout& grid, Control& c, int row, int column) override {
+        if (c.kind() == ControlKind::Frame)
+            grid.addWidget(boxes_.at(&c), row, column);
+        else
+            grid.addItem(new MeasuredItem(measure_, c), row, column);
+    }
+
+private:
+    PageMeasure& measure_;
+    const std::map<const Control*, QGroupBox*>& boxes_;
+};
+
+}  // namespace
+
+PageMeasure::PageMeasure() : room_(std::make_unique<QWidget>()) {}
+
+PageMeasure::~PageMeasure() {
+    for (auto& [form, stand] : stands_) delete stand.window;
+}
+
+void PageMeasure::forget(const forms::Form& form) {
+    auto it = stands_.find(&form);
+    if (it == stands_.end()) return;
+    delete it->second.window;
+    stands_.erase(it);
+}
+
+// Made when first needed: most pages need only a few kinds.
+template <class W>
+W* PageMeasure::standIn(W*& slot) {
+    if (!slot) slot = new W(room_.get());
+    return slot;
+}
+
+QSize PageMeasure::measure(const forms::Form& form) {
+    Stand& stand = stands_[&form];
+    if (!stand.window) {
+        stand.window = new QWidget;
+        auto* outer = new QVBoxLayout(stand.window);
+        outer->setContentsMargins(0, 0, 0, 0);
+        outer->setSpacing(0);
+        stand.client = new QWidget;
+        outer->addWidget(stand.client);
+        for (Control* c : form.controls())
+            if (c->kind() == ControlKind::Frame) stand.boxes[c] = new QGroupBox(stand.window);
+    } else {
+        // The rows are laid out afresh; the boxes stay.
+        delete stand.client->layout();
+        for (auto& [frame, box] : stand.boxes) delete box->layout();
+    }
+    for (auto& [frame, box] : stand.boxes) {
+        box->setTitle(qs(frame->caption()));
+        box->setVisible(frameShown(*frame));
+    }
+    MeasuringParts parts(*this, stand.boxes);
+    layOutFlow(form, stand.client, parts);
+    // The layouts around the new rows remember the sizes of the old ones.
+    stand.client->updateGeometry();
+    for (auto& [frame, box] : stand.boxes) box->updateGeometry();
+    stand.window->layout()->invalidate();
+    return stand.window->sizeHint();
+}
+
+// The stand-in of the control's kind takes the control's texts, and the
+// layout's own questions are asked of it.
+const PageMeasure::Measured& PageMeasure::measured(const Control& c) {
+    QWidget* w = nullptr;
+    std::string key(1, static_cast<char>('a' + static_cast<int>(c.kind())));
+    switch (c.kind()) {
+    case ControlKind::CheckBox:
+        key += c.caption();
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        standIn(check_)->setText(qs(c.caption()));
+        w = check_;
+        break;
+    case ControlKind::OptionButton:
+        key += c.caption();
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        standIn(option_)->setText(qs(c.caption()));
+        w = option_;
+        break;
+    case ControlKind::TextField: {
+        const auto& field = static_cast<const forms::TextField&>(c);
+        key += (field.multiLine ? 'm' : field.readOnly ? 'r' : 'w') + field.text();
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        if (field.multiLine) {
+            standIn(text_)->setPlainText(displayText(field.text()));
+            w = text_;
+        } else {
+            QLineEdit* line = field.readOnly ? static_cast<QLineEdit*>(standIn(field_)) : standIn(edit_);
+            line->setText(displayText(field.text()));
+            w = line;
+        }
+        break;
+    }
+    case ControlKind::ListBox: {
+        const auto& list = static_cast<const forms::ListBox&>(c);
+        qsizetype longest = qs(list.text()).size();
+        bool isItem = false;
+        for (const std::string& item : list.items()) {
+            longest = std::max(longest, qs(item).size());
+            isItem = isItem || item == list.text();
+        }
+        // A text that is no item ("0", "16 Stufen") is shown all the same.
+        const QString placeholder = isItem ? QString() : qs(list.text());
+        key += std::to_string(longest) + '|' + placeholder.toStdString();
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        if (!list_) {
+            standIn(list_)->setEditable(false);
+            list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        }
+        list_->setMinimumContentsLength(int(longest));
+        list_->setPlaceholderText(placeholder);
+        w = list_;
+        break;
+    }
+    case ControlKind::Label:
+        key += c.caption();
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        standIn(label_)->setText(qs(c.caption()));
+        w = label_;
+        break;
+    case ControlKind::Button: {
+        const bool isDefault = static_cast<const forms::Button&>(c).isDefault;
+        key += (isDefault ? 'd' : 'n') + c.caption();
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        if (!button_) standIn(button_)->setAutoDefault(false);
+        button_->setDefault(isDefault);
+        button_->setText(qs(c.caption()));
+        w = button_;
+        break;
+    }
+    case ControlKind::Image: {
+        const std::string& resource = static_cast<const forms::Image&>(c).resource();
+        key += resource;
+        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+        standIn(picture_)->setPixmap(QPixmap(qs(resource)));
+        w = picture_;
+        break;
+    }
+    case ControlKind::Frame:
+    case ControlKind::MenuItem:
+        break;
+    }
+    Measured m;
+    if (w) {
+        const QWidgetItem probe(w);
+        m = {probe.sizeHint(), probe.minimumSize(), probe.maximumSize(), probe.expandingDirections(),
+             probe.controlTypes()};
+    }
+    return cache_[key] = m;
+}
+
+}  // namespace ferrolith::view
