@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 
 namespace ferrolith::view {
 
@@ -32,6 +33,12 @@ QString displayText(const std::string& text) {
     QString s = qs(text);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
+}
+
+template <class W>
+W* setText(W* w, const QString& text) {
+    w->setText(text);
+    return w;
 }
 
 // A control as the layout sees it: the measures of its widget, or nothing
@@ -134,35 +141,47 @@ QSize PageMeasure::measure(const forms::Form& form) {
 }
 
 // The stand-in of the control's kind takes the control's texts, and the
-// layout's own questions are asked of it.
+// layout's own questions are asked of it; once for each kind and text.
 const PageMeasure::Measured& PageMeasure::measured(const Control& c) {
-    QWidget* w = nullptr;
     std::string key(1, static_cast<char>('a' + static_cast<int>(c.kind())));
+    std::function<QWidget*()> standInFor;
+    const QString caption = qs(c.caption());
     switch (c.kind()) {
     case ControlKind::CheckBox:
         key += c.caption();
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        standIn(check_)->setText(qs(c.caption()));
-        w = check_;
+        standInFor = [this, caption] { return setText(standIn(check_), caption); };
         break;
     case ControlKind::OptionButton:
         key += c.caption();
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        standIn(option_)->setText(qs(c.caption()));
-        w = option_;
+        standInFor = [this, caption] { return setText(standIn(option_), caption); };
         break;
+    case ControlKind::Label:
+        key += c.caption();
+        standInFor = [this, caption] { return setText(standIn(label_), caption); };
+        break;
+    case ControlKind::Button: {
+        const bool isDefault = static_cast<const forms::Button&>(c).isDefault;
+        key += (isDefault ? 'd' : 'n') + c.caption();
+        standInFor = [this, caption, isDefault] {
+            if (!button_) standIn(button_)->setAutoDefault(false);
+            button_->setDefault(isDefault);
+            return setText(button_, caption);
+        };
+        break;
+    }
     case ControlKind::TextField: {
         const auto& field = static_cast<const forms::TextField&>(c);
         key += (field.multiLine ? 'm' : field.readOnly ? 'r' : 'w') + field.text();
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        if (field.multiLine) {
-            standIn(text_)->setPlainText(displayText(field.text()));
-            w = text_;
-        } else {
-            QLineEdit* line = field.readOnly ? static_cast<QLineEdit*>(standIn(field_)) : standIn(edit_);
-            line->setText(displayText(field.text()));
-            w = line;
-        }
+        const QString text = displayText(field.text());
+        if (field.multiLine)
+            standInFor = [this, text] {
+                standIn(text_)->setPlainText(text);
+                return text_;
+            };
+        else if (field.readOnly)
+            standInFor = [this, text] { return setText(standIn(field_), text); };
+        else
+            standInFor = [this, text] { return setText(standIn(edit_), text); };
         break;
     }
     case ControlKind::ListBox: {
@@ -176,47 +195,34 @@ const PageMeasure::Measured& PageMeasure::measured(const Control& c) {
         // A text that is no item ("0", "16 Stufen") is shown all the same.
         const QString placeholder = isItem ? QString() : qs(list.text());
         key += std::to_string(longest) + '|' + placeholder.toStdString();
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        if (!list_) {
-            standIn(list_)->setEditable(false);
-            list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        }
-        list_->setMinimumContentsLength(int(longest));
-        list_->setPlaceholderText(placeholder);
-        w = list_;
-        break;
-    }
-    case ControlKind::Label:
-        key += c.caption();
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        standIn(label_)->setText(qs(c.caption()));
-        w = label_;
-        break;
-    case ControlKind::Button: {
-        const bool isDefault = static_cast<const forms::Button&>(c).isDefault;
-        key += (isDefault ? 'd' : 'n') + c.caption();
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        if (!button_) standIn(button_)->setAutoDefault(false);
-        button_->setDefault(isDefault);
-        button_->setText(qs(c.caption()));
-        w = button_;
+        standInFor = [this, longest, placeholder] {
+            if (!list_) {
+                standIn(list_)->setEditable(false);
+                list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            }
+            list_->setMinimumContentsLength(int(longest));
+            list_->setPlaceholderText(placeholder);
+            return list_;
+        };
         break;
     }
     case ControlKind::Image: {
-        const std::string& resource = static_cast<const forms::Image&>(c).resource();
-        key += resource;
-        if (auto found = cache_.find(key); found != cache_.end()) return found->second;
-        standIn(picture_)->setPixmap(QPixmap(qs(resource)));
-        w = picture_;
+        const QString resource = qs(static_cast<const forms::Image&>(c).resource());
+        key += resource.toStdString();
+        standInFor = [this, resource] {
+            standIn(picture_)->setPixmap(QPixmap(resource));
+            return picture_;
+        };
         break;
     }
     case ControlKind::Frame:
     case ControlKind::MenuItem:
         break;
     }
+    if (auto found = cache_.find(key); found != cache_.end()) return found->second;
     Measured m;
-    if (w) {
-        const QWidgetItem probe(w);
+    if (standInFor) {
+        const QWidgetItem probe(standInFor());
         m = {probe.sizeHint(), probe.minimumSize(), probe.maximumSize(), probe.expandingDirections(),
              probe.controlTypes()};
     }
