@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <span>
-#include <sstream>
 #include <string_view>
 
 namespace ferrolith {
@@ -27,13 +26,6 @@ std::vector<std::string> levelItems(int first, int last) {
     std::vector<std::string> items;
     for (int i = first; i <= last; ++i) items.push_back((i < 10 ? "0" : "") + std::to_string(i));
     return items;
-}
-
-std::vector<std::string> words(const char* text) {
-    std::istringstream in(text);
-    std::vector<std::string> result;
-    for (std::string w; in >> w;) result.push_back(w);
-    return result;
 }
 
 constexpr const char* modeBoxes[] = {"modus1", "modus2", "modus3", "modus4", "modus5", "modus6", "modus7"};
@@ -231,14 +223,14 @@ void ComponentPage::load() {
 
     for (forms::Control* always : std::initializer_list<forms::Control*>{&größe, &power, &powerstufe1, &modus})
         always->setVisible(true);
-    for (const std::string& name : words(c->offers)) control(name).setVisible(true);
+    for (const std::string& name : forms::words(c->offers)) control(name).setVisible(true);
     for (const auto& [group, levels] : {std::pair{&weightGroup, c->weightLevels}, std::pair{&fkeGroup, c->fkeLevels}}) {
         if (levels == 0) continue;
         control(group->parent).setVisible(true);
         control(group->labelPrefix + std::to_string(levels)).setVisible(true);
         control(group->listPrefix + std::to_string(levels)).setVisible(true);
     }
-    for (const std::string& name : words(c->defaults)) check(name).setValue(1);
+    for (const std::string& name : forms::words(c->defaults)) check(name).setValue(1);
 
     if (c->otherPages == OtherPages::taser) {
         page4Clip().setVisible(false);

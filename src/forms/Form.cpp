@@ -2,9 +2,20 @@
 
 #include "forms/Runtime.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace forms {
+
+std::vector<std::string> words(std::string_view text) {
+    std::vector<std::string> result;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        if (end > at) result.emplace_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return result;
+}
 
 Form::Form(Runtime& runtime, std::string name, std::string caption)
     : runtime_(runtime), name_(std::move(name)), caption_(std::move(caption)) {}

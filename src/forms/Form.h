@@ -5,11 +5,15 @@
 #include "forms/Controls.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forms {
 
 class Runtime;
+
+// The blank-separated names in a text, in order.
+std::vector<std::string> words(std::string_view text);
 
 class Form {
 public:

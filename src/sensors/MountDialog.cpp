@@ -3,8 +3,6 @@
 #include "app/Wizard.h"
 #include "sensors/SensorPage.h"
 
-#include <sstream>
-
 namespace ferrolith {
 
 const char* const MountDialog::noMountNotice = "Keine Halterungen mehr frei !!!\n       (bitte Cancel drücken)\n";
@@ -21,8 +19,7 @@ MountDialog::MountDialog(Wizard& wizard, const char* name, const char* caption, 
       w_(wizard) {
     closable = false;
     sizable = canResize;
-    std::istringstream names(keyOrder);
-    for (std::string control; names >> control;) tabOrder.push_back(find(control));
+    for (const std::string& control : forms::words(keyOrder)) tabOrder.push_back(find(control));
     frei.multiLine = true;
     frei.setVisible(false);
     cancel.sameRow = true;

@@ -2,6 +2,7 @@
 
 #include "view/FieldEdit.h"
 #include "view/FlowLayout.h"
+#include "view/Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,15 +26,6 @@ using forms::Control;
 using forms::ControlKind;
 
 namespace {
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-// Multi-line model texts break lines with CR LF.
-QString displayText(const std::string& text) {
-    QString s = qs(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
-}
 
 template <class W>
 W* setText(W* w, const QString& text) {

@@ -5,6 +5,7 @@
 #include "view/FlowLayout.h"
 #include "view/FormWindow.h"
 #include "view/PageMeasure.h"
+#include "view/Text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,15 +68,6 @@ bool speakGerman() {
 namespace {
 
 constexpr int twipsPerPixel = 15;
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-// Multi-line model texts break lines with CR LF.
-QString displayText(const std::string& text) {
-    QString s = qs(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
-}
 
 QString withoutMnemonic(const std::string& caption) {
     QString s = qs(caption);
@@ -245,9 +237,12 @@ void View::realise(Form& form, WindowState& state) {
     build(form, state);
     state.loadTexts.clear();
     for (Control* c : form.controls()) syncControl(*c);
-    state.fresh = true;
-    if (state.isPage) fitPages();
-    state.fresh = false;
+    if (state.isPage) {
+        // Built from the model just now, no size hint of it is out of date.
+        state.hint = state.window->sizeHint();
+        state.hintStale = false;
+        fitPages();
+    }
 }
 
 void View::formUnloaded(Form& form) {
@@ -396,7 +391,6 @@ QSize View::pageHint(const Form& form, WindowState& state) {
         if (!measure_) measure_ = std::make_unique<PageMeasure>();
         return measure_->measure(form);
     }
-    if (state.fresh) return state.window->sizeHint();
     // A window never shown keeps the size hints from before the set-up:
     // its layouts do not hear of the changes inside its frames.
     for (QWidget* child : state.window->findChildren<QWidget*>()) child->updateGeometry();

@@ -82,8 +82,6 @@ private:
         // A page's own size hint, worked out again when it is stale.
         QSize hint;
         bool hintStale = true;
-        // Built from the model just now: no size hint of it is out of date.
-        bool fresh = false;
         // The texts of the fields when the form loaded, while the window is
         // not built yet.
         std::unordered_map<const forms::Control*, std::string> loadTexts;
