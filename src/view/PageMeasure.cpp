@@ -3,6 +3,7 @@
 #include "view/FieldEdit.h"
 #include "view/FlowLayout.h"
 #include "view/Text.h"
+#include "view/TextSizes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,13 +34,17 @@ W* setText(W* w, const QString& text) {
     return w;
 }
 
+}  // namespace
+
 // A control as the layout sees it: the measures of its widget, or nothing
-// while the control is hidden.
-class MeasuredItem : public QLayoutItem {
+// while the control is hidden. It reads them again for each measure.
+class PageMeasure::Item : public QLayoutItem {
 public:
+    Item(PageMeasure& measure, const Control& c) : measure_(measure), control_(c) { refresh(); }
     // A hidden control is not measured at all.
-    MeasuredItem(PageMeasure& measure, const Control& c) : shown_(c.visible()) {
-        if (shown_) measured_ = measure.measured(c);
+    void refresh() {
+        shown_ = control_.visible();
+        if (shown_) measured_ = measure_.measured(control_);
     }
     QSize sizeHint() const override { return shown_ ? measured_.hint : QSize(0, 0); }
     QSize minimumSize() const override { return shown_ ? measured_.minimum : QSize(0, 0); }
@@ -51,39 +56,44 @@ public:
     QRect geometry() const override { return rect_; }
 
 private:
-    PageMeasure::Measured measured_;
-    bool shown_;
+    PageMeasure& measure_;
+    const Control& control_;
+    Measured measured_;
+    bool shown_ = false;
     QRect rect_;
 };
 
+namespace {
+
 // Frames are the form's group boxes; the other controls become measured
-// items.
+// items, which the stand keeps for the next measure.
+template <class Item, class Stand>
 class MeasuringParts : public FlowParts {
 public:
-    MeasuringParts(PageMeasure& measure, const std::map<const Control*, QGroupBox*>& boxes)
-        : measure_(measure), boxes_(boxes) {}
-    QWidget* container(const forms::Frame& frame) override { return boxes_.at(&frame); }
+    MeasuringParts(PageMeasure& measure, Stand& stand) : measure_(measure), stand_(stand) {}
+    QWidget* container(const forms::Frame& frame) override { return stand_.boxes.at(&frame); }
     void add(QBoxLayout& line, Control& c) override {
         if (c.kind() == ControlKind::Frame)
-            line.addWidget(boxes_.at(&c));
+            line.addWidget(stand_.boxes.at(&c));
         else
-            line.addItem(new MeasuredItem(measure_, c));
+            line.addItem(item(c));
     }
     void add(QGridLayout& grid, Control& c, int row, int column) override {
         if (c.kind() == ControlKind::Frame)
-            grid.addWidget(boxes_.at(&c), row, column);
+            grid.addWidget(stand_.boxes.at(&c), row, column);
         else
-            grid.addItem(new MeasuredItem(measure_, c), row, column);
+            grid.addItem(item(c), row, column);
     }
 
 private:
+    Item* item(const Control& c) { return stand_.items.emplace_back(new Item(measure_, c)); }
     PageMeasure& measure_;
-    const std::map<const Control*, QGroupBox*>& boxes_;
+    Stand& stand_;
 };
 
 }  // namespace
 
-PageMeasure::PageMeasure() : room_(std::make_unique<QWidget>()) {}
+PageMeasure::PageMeasure(TextSizes& sizes) : sizes_(sizes), room_(std::make_unique<QWidget>()) {}
 
 PageMeasure::~PageMeasure() {
     for (auto& [form, stand] : stands_) delete stand.window;
@@ -103,8 +113,19 @@ W* PageMeasure::standIn(W*& slot) {
     return slot;
 }
 
+// A caption's stand-in learns its sizes from the windows and lends them its own.
+template <class W>
+W* PageMeasure::sharingStandIn(W*& slot) {
+    if (!slot) slot = new SharingSizes<W>(&sizes_, room_.get());
+    return slot;
+}
+
 QSize PageMeasure::measure(const forms::Form& form) {
     Stand& stand = stands_[&form];
+    for (auto& [frame, box] : stand.boxes) {
+        box->setTitle(qs(frame->caption()));
+        box->setVisible(frameShown(*frame));
+    }
     if (!stand.window) {
         stand.window = new QWidget;
         auto* outer = new QVBoxLayout(stand.window);
@@ -112,20 +133,21 @@ QSize PageMeasure::measure(const forms::Form& form) {
         outer->setSpacing(0);
         stand.client = new QWidget;
         outer->addWidget(stand.client);
-        for (Control* c : form.controls())
-            if (c->kind() == ControlKind::Frame) stand.boxes[c] = new QGroupBox(stand.window);
+        for (Control* c : form.controls()) {
+            if (c->kind() != ControlKind::Frame) continue;
+            auto* box = stand.boxes[c] = new QGroupBox(stand.window);
+            box->setTitle(qs(c->caption()));
+            box->setVisible(frameShown(*c));
+        }
+        MeasuringParts<Item, Stand> parts(*this, stand);
+        layOutFlow(form, stand.client, parts);
     } else {
-        // The rows are laid out afresh; the boxes stay.
-        delete stand.client->layout();
-        for (auto& [frame, box] : stand.boxes) delete box->layout();
+        // The rows stay as they are, since which control stands where does
+        // not change; what the controls ask for is read again, and every
+        // layout forgets what it worked out from the old figures.
+        for (Item* item : stand.items) item->refresh();
+        for (QLayout* layout : stand.window->findChildren<QLayout*>()) layout->invalidate();
     }
-    for (auto& [frame, box] : stand.boxes) {
-        box->setTitle(qs(frame->caption()));
-        box->setVisible(frameShown(*frame));
-    }
-    MeasuringParts parts(*this, stand.boxes);
-    layOutFlow(form, stand.client, parts);
-    // The layouts around the new rows remember the sizes of the old ones.
     stand.client->updateGeometry();
     for (auto& [frame, box] : stand.boxes) box->updateGeometry();
     stand.window->layout()->invalidate();
@@ -141,15 +163,15 @@ const PageMeasure::Measured& PageMeasure::measured(const Control& c) {
     switch (c.kind()) {
     case ControlKind::CheckBox:
         key += c.caption();
-        standInFor = [this, caption] { return setText(standIn(check_), caption); };
+        standInFor = [this, caption] { return setText(sharingStandIn(check_), caption); };
         break;
     case ControlKind::OptionButton:
         key += c.caption();
-        standInFor = [this, caption] { return setText(standIn(option_), caption); };
+        standInFor = [this, caption] { return setText(sharingStandIn(option_), caption); };
         break;
     case ControlKind::Label:
         key += c.caption();
-        standInFor = [this, caption] { return setText(standIn(label_), caption); };
+        standInFor = [this, caption] { return setText(sharingStandIn(label_), caption); };
         break;
     case ControlKind::Button: {
         const bool isDefault = static_cast<const forms::Button&>(c).isDefault;

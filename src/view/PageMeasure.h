@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -28,10 +29,12 @@ class QWidget;
 namespace ferrolith::view {
 
 class FieldEdit;
+class TextSizes;
 
 class PageMeasure {
 public:
-    PageMeasure();
+    // Captions are measured through the shared sizes of the view's windows.
+    explicit PageMeasure(TextSizes& sizes);
     ~PageMeasure();
     PageMeasure(const PageMeasure&) = delete;
     PageMeasure& operator=(const PageMeasure&) = delete;
@@ -52,17 +55,23 @@ public:
     };
     const Measured& measured(const forms::Control& control);
 
-private:
-    // The window of one form, kept for its next measure: its group boxes
-    // need not be made and styled again.
+    class Item;
+    // The window of one form, kept for its next measure: its group boxes and
+    // rows need not be made and styled again.
     struct Stand {
         QWidget* window = nullptr;
         QWidget* client = nullptr;
         std::map<const forms::Control*, QGroupBox*> boxes;
+        std::vector<Item*> items;  // owned by the rows' layouts
     };
+
+private:
     template <class W>
     W* standIn(W*& slot);
+    template <class W>
+    W* sharingStandIn(W*& slot);
 
+    TextSizes& sizes_;
     std::unique_ptr<QWidget> room_;  // holds the stand-ins; never shown
     std::map<const forms::Form*, Stand> stands_;
     QCheckBox* check_ = nullptr;

@@ -6,6 +6,7 @@
 #include "view/FormWindow.h"
 #include "view/PageMeasure.h"
 #include "view/Text.h"
+#include "view/TextSizes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -177,7 +178,7 @@ private:
     View& view_;
 };
 
-View::View(forms::Runtime& runtime) : runtime_(runtime) {
+View::View(forms::Runtime& runtime) : runtime_(runtime), textSizes_(std::make_unique<TextSizes>()) {
     loadResources();
     runtime_.setObserver(this);
 }
@@ -233,7 +234,9 @@ void View::formLoaded(Form& form) {
 
 // Builds the window and brings every widget in line with the model.
 void View::realise(Form& form, WindowState& state) {
-    if (measure_) measure_->forget(form);  // the window measures itself from now on
+    // The window measures itself from now on. What the page measure keeps
+    // of the form waits for the unload: dropping it now would only add to
+    // the wait for the window.
     build(form, state);
     state.loadTexts.clear();
     for (Control* c : form.controls()) syncControl(*c);
@@ -388,7 +391,7 @@ void View::fitPages() {
 QSize View::pageHint(const Form& form, WindowState& state) {
     if (!state.window && form.clientTwips) return pixels(*form.clientTwips).size();
     if (!state.window) {
-        if (!measure_) measure_ = std::make_unique<PageMeasure>();
+        if (!measure_) measure_ = std::make_unique<PageMeasure>(*textSizes_);
         return measure_->measure(form);
     }
     // A window never shown keeps the size hints from before the set-up:
@@ -542,7 +545,7 @@ QWidget* View::createWidget(Control& control, QObject* context) {
     switch (control.kind()) {
     case ControlKind::CheckBox: {
         auto& box = static_cast<forms::CheckBox&>(control);
-        auto* q = new QCheckBox;
+        auto* q = new SharingSizes<QCheckBox>(textSizes_.get());
         q->setMouseTracking(true);
         q->installEventFilter(this);
         // Qt has already toggled the box; the model decides what it shows.
@@ -555,7 +558,7 @@ QWidget* View::createWidget(Control& control, QObject* context) {
     }
     case ControlKind::OptionButton: {
         auto& option = static_cast<forms::OptionButton&>(control);
-        auto* q = new QRadioButton;
+        auto* q = new SharingSizes<QRadioButton>(textSizes_.get());
         q->setAutoExclusive(false);  // the model clears the other options
         connect(q, &QRadioButton::clicked, context, [this, &option] {
             Control* c = &option;
@@ -638,7 +641,7 @@ QWidget* View::createWidget(Control& control, QObject* context) {
         return q;
     }
     case ControlKind::Label: {
-        auto* q = new QLabel;
+        auto* q = new SharingSizes<QLabel>(textSizes_.get());
         // A click on a label with a handler goes to the model.
         if (static_cast<forms::Label&>(control).onClick) q->installEventFilter(this);
         return q;

@@ -26,6 +26,7 @@ namespace ferrolith::view {
 
 class FormWindow;
 class PageMeasure;
+class TextSizes;
 
 // Makes the pictures and the icon of the Qt resources available.
 void loadResources();
@@ -115,6 +116,8 @@ private:
     // Windows of unloaded forms that wait for their deferred deletion.
     std::vector<QPointer<QWidget>> dying_;
     QSize pageSize_;
+    // The sizes of captions, shared by the windows and the page measure.
+    std::unique_ptr<TextSizes> textSizes_;
     // Measures the pages that are loaded but not built.
     std::unique_ptr<PageMeasure> measure_;
     bool closing_ = false;

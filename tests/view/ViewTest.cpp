@@ -15,6 +15,7 @@
 #include "start/FrameChoicePage.h"
 #include "start/StartWindow.h"
 #include "view/PageMeasure.h"
+#include "view/TextSizes.h"
 #include "view/QtPorts.h"
 #include "view/View.h"
 
@@ -332,8 +333,10 @@ TEST_F(WizardView, PagesMeasuredWithoutAWindowAskForTheSizeOfTheirWindow) {
         walk.runtime().userClick(walk.frmAbout().cmdOK);
         walk.runtime().userClick(walk.form1().option(option));
         walk.runtime().userClick(walk.form1().Command1);
-        // One measure for the whole walk, as the view keeps one.
-        ferrolith::view::PageMeasure measure;
+        // One measure for the whole walk, as the view keeps one; its sizes
+        // are its own, so a size the windows share wrongly shows.
+        ferrolith::view::TextSizes sizes;
+        ferrolith::view::PageMeasure measure(sizes);
         forms::Form* form = &walk.form2();
         for (int page = 2; page <= 5 && form && form->shown(); ++page) {
             for (int ticks = 0; ticks <= 3; ++ticks) {
@@ -619,3 +622,70 @@ TEST(QtPorts, SaveDialogSpeaksGermanAndShowsTheFilterAsGiven) {
 }
 
 }  // namespace
+
+// Captions share their sizes between widgets of one class, font and text; a
+// widget whose size depends on more than that works out its own. Each case
+// asks a sharing widget after another has filled the shared entry and
+// compares it with a plain Qt widget in the same state.
+TEST(SharedTextSizes, AWidgetGetsTheSizesAPlainWidgetInItsStateWouldAskFor) {
+    using ferrolith::view::SharingSizes;
+    ferrolith::view::TextSizes sizes;
+    QFont small = QApplication::font();
+    small.setPointSizeF(6.5);
+    QWidget field;
+    const auto same = [](const QWidget& shared, const QWidget& plain, const char* what) {
+        EXPECT_EQ(shared.sizeHint(), plain.sizeHint()) << what;
+        EXPECT_EQ(shared.minimumSizeHint(), plain.minimumSizeHint()) << what;
+    };
+    const QString text = QStringLiteral("Gas&ventil mit langer Beschriftung");
+    SharingSizes<QCheckBox> first(&sizes);
+    first.setText(text);
+    (void)first.sizeHint();
+    (void)first.minimumSizeHint();
+
+    // A font made smaller to fit a place, after the size was asked for.
+    SharingSizes<QCheckBox> smaller(&sizes);
+    QCheckBox plainSmaller;
+    smaller.setText(text);
+    (void)smaller.sizeHint();
+    for (QAbstractButton* b : {static_cast<QAbstractButton*>(&smaller), static_cast<QAbstractButton*>(&plainSmaller)}) {
+        b->setText(text);
+        b->setFont(small);
+    }
+    same(smaller, plainSmaller, "check box with a smaller font");
+
+    SharingSizes<QRadioButton> option(&sizes);
+    QRadioButton plainOption;
+    option.setText(text);
+    plainOption.setText(text);
+    same(option, plainOption, "option button with the check box's text");
+
+    SharingSizes<QLabel> label(&sizes);
+    label.setText(text);
+    (void)label.sizeHint();
+    SharingSizes<QLabel> withBuddy(&sizes);
+    QLabel plainWithBuddy;
+    for (QLabel* l : {static_cast<QLabel*>(&withBuddy), &plainWithBuddy}) {
+        l->setText(text);
+        l->setBuddy(&field);
+    }
+    same(withBuddy, plainWithBuddy, "label whose mnemonic is shown");
+
+    SharingSizes<QLabel> renamed(&sizes);
+    QLabel plainRenamed;
+    renamed.setText(text);
+    (void)renamed.sizeHint();
+    renamed.setText(QStringLiteral("kurz"));
+    plainRenamed.setText(QStringLiteral("kurz"));
+    same(renamed, plainRenamed, "label given another text");
+
+    SharingSizes<QLabel> picture(&sizes);
+    QLabel plainPicture;
+    QPixmap pixmap(40, 30);
+    pixmap.fill(Qt::black);
+    for (QLabel* l : {static_cast<QLabel*>(&picture), &plainPicture}) {
+        l->setText(text);
+        l->setPixmap(pixmap);
+    }
+    same(picture, plainPicture, "picture");
+}
