@@ -237,12 +237,13 @@ struct Result {
     int widgets;
 };
 
-// FERROLITH_BENCH_PAIRS sets the number of runs of each side (15), and
+// FERROLITH_BENCH_PAIRS sets the number of runs of each side (31: the worst
+// of fourteen medians needs that many to stay within a few hundredths), and
 // FERROLITH_BENCH_ONLY limits the runs to those whose step name, a blank and
 // class key hold its text.
 int pairsWanted() {
     const int n = qEnvironmentVariableIntValue("FERROLITH_BENCH_PAIRS");
-    return n > 0 ? n : 15;
+    return n > 0 ? n : 31;
 }
 
 void measurePageChanges() {
