@@ -41,10 +41,16 @@ W* setText(W* w, const QString& text) {
 class PageMeasure::Item : public QLayoutItem {
 public:
     Item(PageMeasure& measure, const Control& c) : measure_(measure), control_(c) { refresh(); }
-    // A hidden control is not measured at all.
+    // A hidden control is not measured at all, and one whose words did not
+    // change since it was last measured is not looked up again.
     void refresh() {
         shown_ = control_.visible();
-        if (shown_) measured_ = measure_.measured(control_);
+        if (!shown_) return;
+        const std::string* words = wordsOf(control_);
+        if (measuredOnce_ && words && *words == measuredWords_) return;
+        measured_ = measure_.measured(control_);
+        measuredOnce_ = true;
+        if (words) measuredWords_ = *words;
     }
     QSize sizeHint() const override { return shown_ ? measured_.hint : QSize(0, 0); }
     QSize minimumSize() const override { return shown_ ? measured_.minimum : QSize(0, 0); }
@@ -58,8 +64,25 @@ public:
 private:
     PageMeasure& measure_;
     const Control& control_;
+    // What a control's measure depends on besides its kind, which does not
+    // change; nothing for a list, whose items count too.
+    static const std::string* wordsOf(const Control& c) {
+        switch (c.kind()) {
+        case ControlKind::TextField:
+            return &static_cast<const forms::TextField&>(c).text();
+        case ControlKind::ListBox:
+            return nullptr;
+        case ControlKind::Image:
+            return &static_cast<const forms::Image&>(c).resource();
+        default:
+            return &c.caption();
+        }
+    }
+
     Measured measured_;
     bool shown_ = false;
+    bool measuredOnce_ = false;
+    std::string measuredWords_;
     QRect rect_;
 };
 
@@ -157,45 +180,45 @@ QSize PageMeasure::measure(const forms::Form& form) {
 // The stand-in of the control's kind takes the control's texts, and the
 // layout's own questions are asked of it; once for each kind and text.
 const PageMeasure::Measured& PageMeasure::measured(const Control& c) {
+    // The key is made first; the stand-in takes the control's texts only
+    // when the key is new.
     std::string key(1, static_cast<char>('a' + static_cast<int>(c.kind())));
     std::function<QWidget*()> standInFor;
-    const QString caption = qs(c.caption());
     switch (c.kind()) {
     case ControlKind::CheckBox:
         key += c.caption();
-        standInFor = [this, caption] { return setText(sharingStandIn(check_), caption); };
+        standInFor = [this, &c] { return setText(sharingStandIn(check_), qs(c.caption())); };
         break;
     case ControlKind::OptionButton:
         key += c.caption();
-        standInFor = [this, caption] { return setText(sharingStandIn(option_), caption); };
+        standInFor = [this, &c] { return setText(sharingStandIn(option_), qs(c.caption())); };
         break;
     case ControlKind::Label:
         key += c.caption();
-        standInFor = [this, caption] { return setText(sharingStandIn(label_), caption); };
+        standInFor = [this, &c] { return setText(sharingStandIn(label_), qs(c.caption())); };
         break;
     case ControlKind::Button: {
         const bool isDefault = static_cast<const forms::Button&>(c).isDefault;
         key += (isDefault ? 'd' : 'n') + c.caption();
-        standInFor = [this, caption, isDefault] {
+        standInFor = [this, &c, isDefault] {
             if (!button_) standIn(button_)->setAutoDefault(false);
             button_->setDefault(isDefault);
-            return setText(button_, caption);
+            return setText(button_, qs(c.caption()));
         };
         break;
     }
     case ControlKind::TextField: {
         const auto& field = static_cast<const forms::TextField&>(c);
         key += (field.multiLine ? 'm' : field.readOnly ? 'r' : 'w') + field.text();
-        const QString text = displayText(field.text());
         if (field.multiLine)
-            standInFor = [this, text] {
-                standIn(text_)->setPlainText(text);
+            standInFor = [this, &field] {
+                standIn(text_)->setPlainText(displayText(field.text()));
                 return text_;
             };
         else if (field.readOnly)
-            standInFor = [this, text] { return setText(standIn(field_), text); };
+            standInFor = [this, &field] { return setText(standIn(field_), displayText(field.text())); };
         else
-            standInFor = [this, text] { return setText(standIn(edit_), text); };
+            standInFor = [this, &field] { return setText(standIn(edit_), displayText(field.text())); };
         break;
     }
     case ControlKind::ListBox: {
@@ -221,10 +244,10 @@ const PageMeasure::Measured& PageMeasure::measured(const Control& c) {
         break;
     }
     case ControlKind::Image: {
-        const QString resource = qs(static_cast<const forms::Image&>(c).resource());
-        key += resource.toStdString();
-        standInFor = [this, resource] {
-            standIn(picture_)->setPixmap(QPixmap(resource));
+        const auto& image = static_cast<const forms::Image&>(c);
+        key += image.resource();
+        standInFor = [this, &image] {
+            standIn(picture_)->setPixmap(QPixmap(qs(image.resource())));
             return picture_;
         };
         break;

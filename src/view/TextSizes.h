@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QSize>
 #include <QString>
+#include <QStyle>
+#include <QTextDocument>
 
 #include <deque>
 #include <unordered_map>
@@ -86,5 +88,27 @@ private:
     mutable QString entryText_;
     mutable QFont entryFont_;
 };
+
+// The size a plain label asks for with the given font, worked out from the
+// font's metrics as Qt lays out such a label's text: in a box of 2000 pixels,
+// aligned as the label is but not centred. It spares a label that tries
+// several fonts from being given each of them. Invalid for a label that is
+// not plain: no text or a picture, rich or selectable text, wrapping, a
+// frame, margin, indent or least size of its own, or a mnemonic it shows.
+inline QSize plainLabelSize(const QLabel& label, const QFont& font) {
+    const QString text = label.text();
+    const bool plain = !text.isEmpty() && label.pixmap().isNull() && !label.wordWrap() && label.margin() == 0 &&
+                       label.indent() <= 0 && label.frameWidth() == 0 && label.contentsMargins().isNull() &&
+                       label.minimumSize().isNull() && !(label.buddy() && text.contains(u'&')) &&
+                       (label.textFormat() == Qt::PlainText ||
+                        (label.textFormat() == Qt::AutoText && !Qt::mightBeRichText(text))) &&
+                       !(label.textInteractionFlags() &
+                         (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable));
+    if (!plain) return {};
+    const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = (int(QStyle::visualAlignment(direction, label.alignment())) | Qt::TextExpandTabs) &
+                      ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    return QFontMetrics(font).boundingRect(0, 0, 2000, 2000, flags, text).size();
+}
 
 }  // namespace ferrolith::view

@@ -121,7 +121,24 @@ void fitFont(QWidget* w, const QSize& place) {
         if (font != w->font()) w->setFont(font);
         return;
     }
-    while (size > 5.5 && (w->sizeHint().width() > place.width() || w->sizeHint().height() > place.height() + 2)) {
+    const auto tooLarge = [&place](QSize hint) {
+        return hint.width() > place.width() || hint.height() > place.height() + 2;
+    };
+    // A plain label is measured from each font's metrics and is given only
+    // the font that fits.
+    if (label) {
+        QSize hint = plainLabelSize(*label, font);
+        if (hint.isValid()) {
+            while (size > 5.5 && tooLarge(hint)) {
+                size -= 0.5;
+                font.setPointSizeF(size);
+                hint = plainLabelSize(*label, font);
+            }
+            if (font != w->font()) w->setFont(font);
+            return;
+        }
+    }
+    while (size > 5.5 && tooLarge(w->sizeHint())) {
         size -= 0.5;
         font.setPointSizeF(size);
         w->setFont(font);
