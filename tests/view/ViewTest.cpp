@@ -689,3 +689,26 @@ TEST(SharedTextSizes, AWidgetGetsTheSizesAPlainWidgetInItsStateWouldAskFor) {
     }
     same(picture, plainPicture, "picture");
 }
+
+// A label that tries fonts until its text fits is measured from the fonts'
+// metrics; that must be the size the label itself asks for in each font, and
+// a label that is not plain must be left to ask itself.
+TEST(SharedTextSizes, APlainLabelIsMeasuredAsItWouldMeasureItself) {
+    QWidget field;
+    for (const char* text : {"Rückstoßkompensation:", "Endgültiger Preis:", "( FKE: 2,5  |  DP:130 )", "Nuyen", "kg"}) {
+        for (double points : {9.0, 8.5, 7.0, 5.5}) {
+            QLabel label(QString::fromUtf8(text));
+            QFont font = label.font();
+            font.setPointSizeF(points);
+            const QSize worked = ferrolith::view::plainLabelSize(label, font);
+            label.setFont(font);
+            EXPECT_EQ(worked, label.sizeHint()) << text << " at " << points << " pt";
+        }
+    }
+    QLabel mnemonic(QStringLiteral("&Name:"));
+    mnemonic.setBuddy(&field);
+    QLabel framed(QStringLiteral("Name:"));
+    framed.setFrameShape(QFrame::Box);
+    for (QLabel* notPlain : {&mnemonic, &framed})
+        EXPECT_FALSE(ferrolith::view::plainLabelSize(*notPlain, notPlain->font()).isValid()) << notPlain->text().toStdString();
+}
