@@ -42,10 +42,22 @@ private:
     std::deque<Bucket> buckets_;
 };
 
+// A label whose size follows from its font and text alone: no picture, rich
+// or selectable text, wrapping, frame, margin, indent or least size of its
+// own, and no mnemonic that it shows (a label with a buddy hides its '&').
+inline bool isPlainLabel(const QLabel& label) {
+    const QString text = label.text();
+    return label.pixmap().isNull() && !label.wordWrap() && label.margin() == 0 && label.indent() <= 0 &&
+           label.frameWidth() == 0 && label.contentsMargins().isNull() && label.minimumSize().isNull() &&
+           !(label.buddy() && text.contains(u'&')) &&
+           (label.textFormat() == Qt::PlainText || (label.textFormat() == Qt::AutoText && !Qt::mightBeRichText(text))) &&
+           !(label.textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable));
+}
+
 // A widget showing a caption whose size hints come from the shared sizes
 // when a widget of its class with the same font and text has asked before.
-// Only a plain widget shares: one with a style, a least size or a picture of
-// its own, or a label whose mnemonic is shown, works out its sizes itself.
+// Only a plain widget shares: one with a style, least size, margins or icon
+// of its own, or a label that is not plain, works out its sizes itself.
 template <class W>
 class SharingSizes : public W {
 public:
@@ -68,11 +80,13 @@ private:
     TextSizes::Sizes* shared() const {
         if (!sizes_) return nullptr;
         this->ensurePolished();  // polishing may change the font
-        if (this->style() != QApplication::style() || !this->minimumSize().isNull()) return nullptr;
+        if (this->style() != QApplication::style() || !this->minimumSize().isNull() ||
+            !this->contentsMargins().isNull())
+            return nullptr;
         if constexpr (std::is_base_of_v<QLabel, W>) {
-            if (!this->pixmap().isNull() || this->wordWrap()) return nullptr;
-            // A label with a buddy hides the '&' of its mnemonic.
-            if (this->buddy() && this->text().contains(u'&')) return nullptr;
+            if (!isPlainLabel(*this)) return nullptr;
+        } else {
+            if (!this->icon().isNull()) return nullptr;
         }
         // Layouts ask again and again for the same text.
         if (!entry_ || entryText_ != this->text() || entryFont_ != this->font()) {
@@ -89,22 +103,14 @@ private:
     mutable QFont entryFont_;
 };
 
-// The size a plain label asks for with the given font, worked out from the
-// font's metrics as Qt lays out such a label's text: in a box of 2000 pixels,
-// aligned as the label is but not centred. It spares a label that tries
-// several fonts from being given each of them. Invalid for a label that is
-// not plain: no text or a picture, rich or selectable text, wrapping, a
-// frame, margin, indent or least size of its own, or a mnemonic it shows.
+// The size a plain label with a text asks for with the given font, worked out
+// from the font's metrics as Qt lays out such a label's text: in a box of
+// 2000 pixels, aligned as the label is but not centred. It spares a label
+// that tries several fonts from being given each of them. Invalid for a
+// label without text or one that is not plain.
 inline QSize plainLabelSize(const QLabel& label, const QFont& font) {
     const QString text = label.text();
-    const bool plain = !text.isEmpty() && label.pixmap().isNull() && !label.wordWrap() && label.margin() == 0 &&
-                       label.indent() <= 0 && label.frameWidth() == 0 && label.contentsMargins().isNull() &&
-                       label.minimumSize().isNull() && !(label.buddy() && text.contains(u'&')) &&
-                       (label.textFormat() == Qt::PlainText ||
-                        (label.textFormat() == Qt::AutoText && !Qt::mightBeRichText(text))) &&
-                       !(label.textInteractionFlags() &
-                         (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable));
-    if (!plain) return {};
+    if (text.isEmpty() || !isPlainLabel(label)) return {};
     const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     const int flags = (int(QStyle::visualAlignment(direction, label.alignment())) | Qt::TextExpandTabs) &
                       ~(Qt::AlignVCenter | Qt::AlignHCenter);
