@@ -430,7 +430,8 @@ void View::syncControl(Control& control) {
     if (auto it = windows_.find(&control.form()); it != windows_.end()) it->second.hintStale = true;
     const QSignalBlocker block(w);
     w->setEnabled(control.enabled());
-    w->setToolTip(qs(control.toolTip()));
+    // Qt tells the widget of a new tip even when the text stays the same.
+    if (const QString tip = qs(control.toolTip()); w->toolTip() != tip) w->setToolTip(tip);
     switch (control.kind()) {
     case ControlKind::CheckBox: {
         auto& box = static_cast<forms::CheckBox&>(control);
