@@ -14,9 +14,10 @@ class Wizard;
 
 class MountDialog : public forms::Form {
 public:
-    // `tabOrder` names the keyboard order of the choices and buttons, blank-separated.
-    MountDialog(Wizard& wizard, const char* name, const char* caption, const char* item, const char* tabOrder,
-                bool sizable);
+    // `keyOrder` names the keyboard order of the choices and buttons, blank-separated;
+    // `canResize` lets the user change the window's size.
+    MountDialog(Wizard& wizard, const char* name, const char* caption, const char* item, const char* keyOrder,
+                bool canResize);
 
     // The name of the page-5 check box this dialog belongs to.
     const std::string item;

@@ -86,14 +86,11 @@ private:
     QRect rect_;
 };
 
-namespace {
-
 // Frames are the form's group boxes; the other controls become measured
 // items, which the stand keeps for the next measure.
-template <class Item, class Stand>
-class MeasuringParts : public FlowParts {
+class PageMeasure::Parts : public FlowParts {
 public:
-    MeasuringParts(PageMeasure& measure, Stand& stand) : measure_(measure), stand_(stand) {}
+    Parts(PageMeasure& measure, Stand& stand) : measure_(measure), stand_(stand) {}
     QWidget* container(const forms::Frame& frame) override { return stand_.boxes.at(&frame); }
     void add(QBoxLayout& line, Control& c) override {
         if (c.kind() == ControlKind::Frame)
@@ -113,8 +110,6 @@ private:
     PageMeasure& measure_;
     Stand& stand_;
 };
-
-}  // namespace
 
 PageMeasure::PageMeasure(TextSizes& sizes) : sizes_(sizes), room_(std::make_unique<QWidget>()) {}
 
@@ -162,7 +157,7 @@ QSize PageMeasure::measure(const forms::Form& form) {
             box->setTitle(qs(c->caption()));
             box->setVisible(frameShown(*c));
         }
-        MeasuringParts<Item, Stand> parts(*this, stand);
+        Parts parts(*this, stand);
         layOutFlow(form, stand.client, parts);
     } else {
         // The rows stay as they are, since which control stands where does

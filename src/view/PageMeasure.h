@@ -55,7 +55,9 @@ public:
     };
     const Measured& measured(const forms::Control& control);
 
+private:
     class Item;
+    class Parts;
     // The window of one form, kept for its next measure: its group boxes and
     // rows need not be made and styled again.
     struct Stand {
@@ -65,7 +67,6 @@ public:
         std::vector<Item*> items;  // owned by the rows' layouts
     };
 
-private:
     template <class W>
     W* standIn(W*& slot);
     template <class W>

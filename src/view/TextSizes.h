@@ -5,6 +5,7 @@
 // and again: a page is measured while hidden and then built, and pages repeat
 // each other's captions.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTextDocument>
 
 #include <deque>
+#include <type_traits>
 #include <unordered_map>
 
 namespace ferrolith::view {
@@ -85,7 +87,7 @@ private:
             return nullptr;
         if constexpr (std::is_base_of_v<QLabel, W>) {
             if (!isPlainLabel(*this)) return nullptr;
-        } else {
+        } else if constexpr (std::is_base_of_v<QAbstractButton, W>) {
             if (!this->icon().isNull()) return nullptr;
         }
         // Layouts ask again and again for the same text.
